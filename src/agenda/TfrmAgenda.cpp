@@ -1,0 +1,8 @@
+#include "agenda/TfrmAgenda.h"
+
+TfrmAgenda* frmAgenda = nullptr;
+
+TfrmAgenda::TfrmAgenda(QWidget* parent) : TopLevelScreen(parent)
+{
+    setupUi(this);
+}

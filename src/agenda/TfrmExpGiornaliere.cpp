@@ -1,0 +1,8 @@
+#include "agenda/TfrmExpGiornaliere.h"
+
+TfrmExpGiornaliere* frmExpGiornaliere = nullptr;
+
+TfrmExpGiornaliere::TfrmExpGiornaliere(QWidget* parent) : ModalScreen(parent)
+{
+    setupUi(this);
+}

@@ -1,0 +1,8 @@
+#include "agenda/TfrmExpImminenti.h"
+
+TfrmExpImminenti* frmExpImminenti = nullptr;
+
+TfrmExpImminenti::TfrmExpImminenti(QWidget* parent) : ModalScreen(parent)
+{
+    setupUi(this);
+}

@@ -1,0 +1,8 @@
+#include "app/TfrmInfo.h"
+
+TfrmInfo* frmInfo = nullptr;
+
+TfrmInfo::TfrmInfo(QWidget* parent) : ModalScreen(parent)
+{
+    setupUi(this);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/Screen.h"
+#include "ui_TfrmInfo.h"
+
+class TfrmInfo final : public ModalScreen, public Ui::TfrmInfo
+{
+    Q_OBJECT
+public:
+    explicit TfrmInfo(QWidget* parent = nullptr);
+};
+
+extern TfrmInfo* frmInfo;

@@ -1,0 +1,8 @@
+#include "checks/TfrmCodFisc.h"
+
+TfrmCodFisc* frmCodFisc = nullptr;
+
+TfrmCodFisc::TfrmCodFisc(QWidget* parent) : ModalScreen(parent)
+{
+    setupUi(this);
+}

@@ -1,0 +1,8 @@
+#include "clients/TfrmClienti.h"
+
+TfrmClienti* frmClienti = nullptr;
+
+TfrmClienti::TfrmClienti(QWidget* parent) : TopLevelScreen(parent)
+{
+    setupUi(this);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+// Where a counted text field lies in its record.
+struct FieldSpec {
+    int offset;
+    int capacity;
+};

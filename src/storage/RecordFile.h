@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// A file of fixed-size records with no header, in the data folder. Records are
+// only appended or rewritten in place, so a record's position is its identity.
+// Each operation below is one user action: it opens the file (creating it empty
+// only when it does not exist), does its work and closes it again.
+// Failures come back as an error text; the screens turn it into their message.
+namespace RecordFile {
+struct Error {
+    QString text;
+};
+
+template <class T>
+struct Result {
+    std::optional<T> value;
+    QString error;
+    explicit operator bool() const { return value.has_value(); }
+    const T& operator*() const { return *value; }
+};
+struct Status {
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+    explicit operator bool() const { return ok(); }
+};
+
+// Number of whole records; a trailing fragment is not a record.
+Result<qint64> count(const QString& fileName, int recordSize);
+// The record at the 0-based index.
+Result<QByteArray> read(const QString& fileName, int recordSize, qint64 index);
+// Appends the record after the last whole record (overwriting a fragment);
+// returns its 0-based index. Safe when several workstations append at once.
+Result<qint64> append(const QString& fileName, int recordSize, const QByteArray& record);
+// Rewrites the record at the 0-based index (index < count).
+Status rewrite(const QString& fileName, int recordSize, qint64 index, const QByteArray& record);
+
+// Reads every whole record in file order, in large blocks, and hands each one
+// to visit (its 0-based index and its recordSize bytes, valid only during the
+// call). visit returns false to stop early.
+using Visitor = std::function<bool(qint64 index, const char* record)>;
+Status forEach(const QString& fileName, int recordSize, const Visitor& visit);
+} // namespace RecordFile

@@ -4,6 +4,7 @@
 #include "storage/FileIo.h"
 
 #include <QCoreApplication>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -115,17 +116,33 @@ RecordFile::Status RecordFile::forEach(const QString& fileName, int recordSize, 
     const qint64 total = file.count(recordSize);
     if (total < 0)
         return {failure("size")};
-    // Whole records per block, so no record straddles two reads.
-    const qint64 perBlock = qMax<qint64>(1, kBlockSize / recordSize);
-    std::vector<char> block(size_t(perBlock * recordSize));
-    for (qint64 first = 0; first < total; first += perBlock) {
-        const qint64 records = qMin(perBlock, total - first);
-        const qint64 bytes = records * recordSize;
-        if (FileIo::readAt(file.handle(), first * recordSize, block.data(), bytes) != bytes)
+    // Aligned blocks, as the page cache holds them; a record that straddles
+    // two blocks is put together in its own buffer.
+    const qint64 end = total * recordSize;
+    std::vector<char> block(size_t(qMin(kBlockSize, end)));
+    std::vector<char> straddling(static_cast<size_t>(recordSize));
+    qint64 carried = 0;
+    qint64 index = 0;
+    for (qint64 start = 0; start < end; start += kBlockSize) {
+        const qint64 bytes = qMin(kBlockSize, end - start);
+        if (FileIo::readAt(file.handle(), start, block.data(), bytes) != bytes)
             return {failure("read")};
-        for (qint64 i = 0; i < records; ++i)
-            if (!visit(first + i, block.data() + i * recordSize))
+        qint64 at = 0;
+        if (carried > 0) {
+            at = qMin(recordSize - carried, bytes);
+            std::memcpy(straddling.data() + carried, block.data(), size_t(at));
+            carried += at;
+            if (carried < recordSize)
+                continue;
+            carried = 0;
+            if (!visit(index++, straddling.data()))
                 return {};
+        }
+        for (; at + recordSize <= bytes; at += recordSize)
+            if (!visit(index++, block.data() + at))
+                return {};
+        carried = bytes - at;
+        std::memcpy(straddling.data(), block.data() + at, size_t(carried));
     }
     return {};
 }

@@ -9,7 +9,7 @@ build="${BRIVANTA_BUILD_DIR:-$here/build}"
 
 packages="cmake g++ make ccache pkg-config
  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins qt6-qpa-plugins
- libgl-dev libxkbcommon-dev
+ libgl-dev
  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
  fonts-liberation fonts-dejavu poppler-utils
  libbenchmark-dev libsqlite3-dev"

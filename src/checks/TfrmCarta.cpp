@@ -9,10 +9,25 @@
 
 TfrmCarta* frmCarta = nullptr;
 
+namespace {
+constexpr int kNumberLength = 30;
+
+const QString kEmpty = QStringLiteral("Attenzione: immettere il numero di carta di credito prima di premere il "
+                                      "pulsante di controllo.");
+const QString kWrong = QStringLiteral("Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon \u00E8 quindi "
+                                      "possibile fornire informazioni relative al tipo di carta di credito.");
+
+QString validText(const QString& number, const QString& circuit)
+{
+    return QStringLiteral("Il numero di carta di credito ") + number +
+           QStringLiteral(" risulta valido.\r\n\r\nLa carta di credito \u00E8 del tipo ") + circuit + QLatin1Char('.');
+}
+} // namespace
+
 TfrmCarta::TfrmCarta(QWidget* parent) : ModalScreen(parent)
 {
     setupUi(this);
-    txtNumero->setMaxLength(30);
+    txtNumero->setMaxLength(kNumberLength);
 
     Conventions::onKeyDown(txtNumero, [this](QKeyEvent* event) { return txtNumeroKeyDown(event); });
     connect(txtNumero, &QLineEdit::textEdited, this, &TfrmCarta::txtNumeroTyping);
@@ -44,21 +59,17 @@ void TfrmCarta::btnControllaClick()
 {
     const QString number = Text::trim(txtNumero->text());
     if (number.isEmpty()) {
-        Messages::warning(this, QStringLiteral("Attenzione: immettere il numero di carta di credito prima di premere "
-                                               "il pulsante di controllo."));
+        Messages::warning(this, kEmpty);
         txtNumero->setFocus(Qt::OtherFocusReason);
         return;
     }
     const CreditCard::Verdict verdict = CreditCard::check(txtNumero->text());
     switch (verdict.outcome) {
     case CreditCard::Outcome::Wrong:
-        Messages::warning(this, QStringLiteral("Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon \u00E8 quindi "
-                                               "possibile fornire informazioni relative al tipo di carta di credito."));
+        Messages::warning(this, kWrong);
         break;
     case CreditCard::Outcome::Circuit:
-        Messages::information(this, QStringLiteral("Il numero di carta di credito ") + number +
-                                        QStringLiteral(" risulta valido.\r\n\r\nLa carta di credito \u00E8 del tipo ") +
-                                        verdict.circuit + QLatin1Char('.'));
+        Messages::information(this, validText(number, verdict.circuit));
         break;
     case CreditCard::Outcome::Unnamed:
         break;

@@ -7,6 +7,13 @@
 
 TfrmCodFisc* frmCodFisc = nullptr;
 
+namespace {
+const QString kLength =
+    QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
+const QString kValid = QStringLiteral("Il codice fiscale digitato \u00E8 VALIDO.");
+const QString kWrong = QStringLiteral("Attenzione: il codice fiscale digitato \u00E8 ERRATO.");
+} // namespace
+
 TfrmCodFisc::TfrmCodFisc(QWidget* parent) : ModalScreen(parent)
 {
     setupUi(this);
@@ -32,15 +39,14 @@ void TfrmCodFisc::btnControllaClick()
 {
     const QString code = Text::upperCase(txtCodFisc->text());
     if (code.size() != FiscalCode::length) {
-        Messages::warning(this, QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri "
-                                               "alfanumerici."));
+        Messages::warning(this, kLength);
         txtCodFisc->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (FiscalCode::isValid(code))
-        Messages::information(this, QStringLiteral("Il codice fiscale digitato \u00E8 VALIDO."));
+        Messages::information(this, kValid);
     else
-        Messages::warning(this, QStringLiteral("Attenzione: il codice fiscale digitato \u00E8 ERRATO."));
+        Messages::warning(this, kWrong);
     close();
 }
 

@@ -7,6 +7,12 @@
 
 TfrmIban* frmIban = nullptr;
 
+namespace {
+const QString kLength = QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.");
+const QString kValid = QStringLiteral("L'IBAN digitato \u00E8 VALIDO.");
+const QString kWrong = QStringLiteral("Attenzione: l'IBAN digitato \u00E8 ERRATO!");
+} // namespace
+
 TfrmIban::TfrmIban(QWidget* parent) : ModalScreen(parent)
 {
     setupUi(this);
@@ -32,15 +38,14 @@ void TfrmIban::btnControllaClick()
 {
     const QString iban = Text::trim(txtIban->text());
     if (iban.size() != Iban::italianLength) {
-        Messages::warning(this, QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri "
-                                               "alfanumerici."));
+        Messages::warning(this, kLength);
         txtIban->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (Iban::isValid(iban))
-        Messages::information(this, QStringLiteral("L'IBAN digitato \u00E8 VALIDO."));
+        Messages::information(this, kValid);
     else
-        Messages::warning(this, QStringLiteral("Attenzione: l'IBAN digitato \u00E8 ERRATO!"));
+        Messages::warning(this, kWrong);
     close();
 }
 

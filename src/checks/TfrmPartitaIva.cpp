@@ -8,6 +8,22 @@
 
 TfrmPartitaIva* frmPartitaIva = nullptr;
 
+namespace {
+const QString kLength = QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
+const QString kWrong = QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\nNon "
+                                      "\u00E8 quindi possibile fornire informazioni relative all'Ufficio IVA che lo "
+                                      "ha rilasciato.");
+const QString kValid = QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n");
+
+QString officeText(const QString& code, const QString& office)
+{
+    if (office.isEmpty())
+        return QStringLiteral("Il codice ") + code +
+               QStringLiteral(" dell'Ufficio IVA che lo ha rilasciato non corrisponde a nessun ufficio conosciuto.");
+    return QStringLiteral("E' stato rilasciato dall'Ufficio IVA del Comune di ") + office + QLatin1Char('.');
+}
+} // namespace
+
 TfrmPartitaIva::TfrmPartitaIva(QWidget* parent) : ModalScreen(parent)
 {
     setupUi(this);
@@ -50,26 +66,15 @@ void TfrmPartitaIva::btnControllaClick()
 {
     const QString number = txtPartitaIva->text();
     if (number.size() != VatNumber::length) {
-        Messages::warning(this, QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri "
-                                               "numerici."));
+        Messages::warning(this, kLength);
         txtPartitaIva->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (!VatNumber::isValid(number)) {
-        Messages::warning(this, QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
-                                               "Non \u00E8 quindi possibile fornire informazioni relative "
-                                               "all'Ufficio IVA che lo ha rilasciato."));
-    } else {
+    if (VatNumber::isValid(number)) {
         const QString code = VatNumber::officeCode(number);
-        const QString office = VatNumber::officeName(code);
-        const QString valid = QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n");
-        if (office.isEmpty())
-            Messages::information(this, valid + QStringLiteral("Il codice ") + code +
-                                            QStringLiteral(" dell'Ufficio IVA che lo ha rilasciato non corrisponde "
-                                                           "a nessun ufficio conosciuto."));
-        else
-            Messages::information(this, valid + QStringLiteral("E' stato rilasciato dall'Ufficio IVA del Comune di ") +
-                                            office + QLatin1Char('.'));
+        Messages::information(this, kValid + officeText(code, VatNumber::officeName(code)));
+    } else {
+        Messages::warning(this, kWrong);
     }
     close();
 }

@@ -4,7 +4,8 @@
 #include <iterator>
 
 namespace {
-struct Office {
+struct Office
+{
     const char16_t* code;
     const char16_t* name;
 };

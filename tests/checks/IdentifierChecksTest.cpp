@@ -7,7 +7,7 @@
 
 Q_DECLARE_METATYPE(CreditCard::Outcome)
 
-class TestIdentifierChecks final : public QObject
+class IdentifierChecksTest final : public QObject
 {
     Q_OBJECT
 
@@ -32,7 +32,7 @@ private Q_SLOTS:
     void ibanRemainder();
 };
 
-void TestIdentifierChecks::fiscalCodeVerdict_data()
+void IdentifierChecksTest::fiscalCodeVerdict_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("valid");
@@ -48,11 +48,13 @@ void TestIdentifierChecks::fiscalCodeVerdict_data()
     QTest::newRow("17 characters") << "RSSMRA85T10A562SS" << false;
     QTest::newRow("hyphen") << "RSSMRA85T10A56-S" << false;
     QTest::newRow("space inside") << "RSSMRA85 10A562S" << false;
-    QTest::newRow("accented letter") << QString::fromUtf8("RSSMR\xC3\x80" "85T10A562S") << false;
+    QTest::newRow("accented letter") << QString::fromUtf8("RSSMR\xC3\x80"
+                                                          "85T10A562S")
+                                     << false;
     QTest::newRow("lower-case letter beyond Z") << "RSSMRA85T10a562S" << false;
 }
 
-void TestIdentifierChecks::fiscalCodeVerdict()
+void IdentifierChecksTest::fiscalCodeVerdict()
 {
     QFETCH(QString, code);
     QFETCH(bool, valid);
@@ -61,7 +63,7 @@ void TestIdentifierChecks::fiscalCodeVerdict()
 
 // Every character from "0" to "Z" in an odd and in an even position; the
 // expected check characters were worked out by hand from the published tables.
-void TestIdentifierChecks::fiscalCodeTables_data()
+void IdentifierChecksTest::fiscalCodeTables_data()
 {
     QTest::addColumn<QString>("first15");
     QTest::addColumn<QChar>("check");
@@ -75,7 +77,7 @@ void TestIdentifierChecks::fiscalCodeTables_data()
     QTest::newRow("? and N in even places") << "Z?YNXMWLVKUJTIS" << QChar('B');
 }
 
-void TestIdentifierChecks::fiscalCodeTables()
+void IdentifierChecksTest::fiscalCodeTables()
 {
     QFETCH(QString, first15);
     QFETCH(QChar, check);
@@ -83,7 +85,7 @@ void TestIdentifierChecks::fiscalCodeTables()
     QVERIFY(FiscalCode::isValid(first15 + check));
 }
 
-void TestIdentifierChecks::vatNumberVerdict_data()
+void IdentifierChecksTest::vatNumberVerdict_data()
 {
     QTest::addColumn<QString>("number");
     QTest::addColumn<bool>("valid");
@@ -99,7 +101,7 @@ void TestIdentifierChecks::vatNumberVerdict_data()
     QTest::newRow("space") << "0081172 580" << false << "";
 }
 
-void TestIdentifierChecks::vatNumberVerdict()
+void IdentifierChecksTest::vatNumberVerdict()
 {
     QFETCH(QString, number);
     QFETCH(bool, valid);
@@ -109,7 +111,7 @@ void TestIdentifierChecks::vatNumberVerdict()
         QCOMPARE(VatNumber::officeName(VatNumber::officeCode(number)), office);
 }
 
-void TestIdentifierChecks::vatNumberCatchesEverySingleDigitChange()
+void IdentifierChecksTest::vatNumberCatchesEverySingleDigitChange()
 {
     const QString valid = QStringLiteral("03740811207");
     for (int position = 0; position < valid.size(); ++position) {
@@ -122,7 +124,7 @@ void TestIdentifierChecks::vatNumberCatchesEverySingleDigitChange()
     }
 }
 
-void TestIdentifierChecks::vatOfficeTable()
+void IdentifierChecksTest::vatOfficeTable()
 {
     QStringList known;
     for (int code = 0; code <= 999; ++code) {
@@ -148,7 +150,7 @@ void TestIdentifierChecks::vatOfficeTable()
     QCOMPARE(VatNumber::officeName("58"), QString());
 }
 
-void TestIdentifierChecks::cardVerdict_data()
+void IdentifierChecksTest::cardVerdict_data()
 {
     QTest::addColumn<QString>("number");
     QTest::addColumn<CreditCard::Outcome>("outcome");
@@ -188,7 +190,7 @@ void TestIdentifierChecks::cardVerdict_data()
     QTest::newRow("digits past the 20th character") << "4111 - 1111 - 1111 - 1111" << wrong << "";
 }
 
-void TestIdentifierChecks::cardVerdict()
+void IdentifierChecksTest::cardVerdict()
 {
     QFETCH(QString, number);
     QFETCH(CreditCard::Outcome, outcome);
@@ -198,7 +200,7 @@ void TestIdentifierChecks::cardVerdict()
     QCOMPARE(verdict.circuit, circuit);
 }
 
-void TestIdentifierChecks::cardCheckValue_data()
+void IdentifierChecksTest::cardCheckValue_data()
 {
     QTest::addColumn<QString>("number");
     QTest::addColumn<int>("value");
@@ -218,14 +220,14 @@ void TestIdentifierChecks::cardCheckValue_data()
     QTest::newRow("21st character ignored") << "411111111111111111153" << 2;
 }
 
-void TestIdentifierChecks::cardCheckValue()
+void IdentifierChecksTest::cardCheckValue()
 {
     QFETCH(QString, number);
     QFETCH(int, value);
     QCOMPARE(CreditCard::checkValue(number), value);
 }
 
-void TestIdentifierChecks::ibanVerdict_data()
+void IdentifierChecksTest::ibanVerdict_data()
 {
     QTest::addColumn<QString>("iban");
     QTest::addColumn<bool>("valid");
@@ -242,18 +244,20 @@ void TestIdentifierChecks::ibanVerdict_data()
     QTest::newRow("middle digit changed") << "IT60X0542811101000100123456" << false;
     QTest::newRow("check digits changed") << "IT61X0542811101000000123456" << false;
     QTest::newRow("hyphen") << "IT60X0542811101-00000123456" << false;
-    QTest::newRow("accented letter") << QString::fromUtf8("IT60X05428111010000001234\xC3\x88" "6") << false;
+    QTest::newRow("accented letter") << QString::fromUtf8("IT60X05428111010000001234\xC3\x88"
+                                                          "6")
+                                     << false;
     QTest::newRow("empty") << "" << false;
 }
 
-void TestIdentifierChecks::ibanVerdict()
+void IdentifierChecksTest::ibanVerdict()
 {
     QFETCH(QString, iban);
     QFETCH(bool, valid);
     QCOMPARE(Iban::isValid(iban), valid);
 }
 
-void TestIdentifierChecks::ibanRemainder()
+void IdentifierChecksTest::ibanRemainder()
 {
     QCOMPARE(Iban::mod97(QStringLiteral("IT60X0542811101000000123456")), 1);
     QCOMPARE(Iban::mod97(QStringLiteral("IT02L1234512345123456789012")), 58);
@@ -261,5 +265,5 @@ void TestIdentifierChecks::ibanRemainder()
     QCOMPARE(Iban::mod97(QStringLiteral("IT60 X054")), 0);
 }
 
-QTEST_GUILESS_MAIN(TestIdentifierChecks)
-#include "TestIdentifierChecks.moc"
+QTEST_GUILESS_MAIN(IdentifierChecksTest)
+#include "IdentifierChecksTest.moc"

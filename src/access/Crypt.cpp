@@ -43,7 +43,9 @@ QString Crypt::Encrypt(const QString& text)
 
 std::optional<QString> Crypt::Decrypt(const QString& hex)
 {
-    const int count = int((hex.size() / 2) % 256);
+    if (hex.size() / 2 > 255)
+        return std::nullopt;
+    const int count = int(hex.size() / 2);
     QString result;
     result.reserve(count);
     quint16 key = kStartKey;

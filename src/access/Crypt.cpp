@@ -7,7 +7,9 @@ constexpr quint16 kIncrement = 0xA6E1;
 
 quint16 nextKey(quint16 key, quint8 cipherByte)
 {
-    return quint16((quint16(cipherByte + key) * kMultiplier) + kIncrement);
+    // In 32-bit unsigned arithmetic: two 16-bit values would be multiplied as
+    // signed ints, whose overflow is undefined.
+    return quint16((quint32(quint16(cipherByte + key)) * kMultiplier + kIncrement) & 0xFFFF);
 }
 
 int hexValue(QChar c)

@@ -14,20 +14,18 @@
 // back to the last whole record, a rewrite puts the old record back (or leaves
 // its rollback journal, so that the next action on the file puts it back).
 namespace RecordFile {
-struct Error
-{
+struct Error {
     QString text;
 };
 
-template <class T> struct Result
-{
+template <class T>
+struct Result {
     std::optional<T> value;
     QString error;
     explicit operator bool() const { return value.has_value(); }
     const T& operator*() const { return *value; }
 };
-struct Status
-{
+struct Status {
     QString error;
     bool ok() const { return error.isEmpty(); }
     explicit operator bool() const { return ok(); }

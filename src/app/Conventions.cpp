@@ -16,8 +16,10 @@ public:
 
     static Hooks* of(QWidget* widget)
     {
-        auto* hooks = widget->findChild<Hooks*>(QString(), Qt::FindDirectChildrenOnly);
-        return hooks ? hooks : new Hooks(widget);
+        for (QObject* child : widget->children())
+            if (auto* hooks = dynamic_cast<Hooks*>(child))
+                return hooks;
+        return new Hooks(widget);
     }
 
     QList<Conventions::KeyDownHandler> keyDown;

@@ -8,9 +8,7 @@ namespace {
 const int kKeyColumn = 14;
 } // namespace
 
-AgendaGridScreen::AgendaGridScreen(QWidget* parent) : GridScreen(parent)
-{
-}
+AgendaGridScreen::AgendaGridScreen(QWidget* parent) : GridScreen(parent) {}
 
 void AgendaGridScreen::setUpAgendaGrid(const QString& logo, const QString& fileName, const QString& sheetName)
 {

@@ -23,6 +23,6 @@ QList<GridColumn> AppointmentGrid::columns(int dateWidth)
 
 QStringList AppointmentGrid::cells(const TSchedaAppuntamento& a)
 {
-    return {a.Data, a.Ora, a.Tipologia, a.Causale, a.Dettagli, a.Contatto, a.Tel,
-            a.Cel,  a.Email, a.Luogo,   a.Importo, a.Ottemperata, a.Note};
+    return {a.Data, a.Ora,   a.Tipologia, a.Causale, a.Dettagli,    a.Contatto, a.Tel,
+            a.Cel,  a.Email, a.Luogo,     a.Importo, a.Ottemperata, a.Note};
 }

@@ -4,7 +4,8 @@
 
 // One column of a grid screen after its row number column: how the grid shows
 // it and how the spreadsheet file heads it.
-struct GridColumn {
+struct GridColumn
+{
     QString header;
     int width;
     QString fileTitle;

@@ -17,9 +17,7 @@ Offset offsetAt(const QByteArray& row, int index)
 }
 } // namespace
 
-GridRows::GridRows(int columnCount) : m_columnCount(qMax(0, columnCount))
-{
-}
+GridRows::GridRows(int columnCount) : m_columnCount(qMax(0, columnCount)) {}
 
 void GridRows::append(const QStringList& cells)
 {
@@ -68,10 +66,11 @@ void GridRows::sortByColumn(int column)
         return;
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // The collation keys of the C locale keep case, so the texts are folded first.
     std::vector<QCollatorSortKey> keys;
     keys.reserve(m_rows.size());
     for (qsizetype r = 0; r < size(); ++r)
-        keys.push_back(collator.sortKey(cell(r, column)));
+        keys.push_back(collator.sortKey(cell(r, column).toCaseFolded()));
 
     std::vector<size_t> order(m_rows.size());
     std::iota(order.begin(), order.end(), size_t(0));

@@ -33,9 +33,7 @@ QString exportFailed()
 }
 } // namespace
 
-GridScreen::GridScreen(QWidget* parent) : ModalScreen(parent)
-{
-}
+GridScreen::GridScreen(QWidget* parent) : ModalScreen(parent) {}
 
 void GridScreen::setUpGrid(Layout layout)
 {

@@ -20,7 +20,8 @@ class GridScreen : public ModalScreen, public Ui::GridFrame
 {
     Q_OBJECT
 public:
-    struct Layout {
+    struct Layout
+    {
         QString logo;
         QString fileName;
         QString sheetName;

@@ -13,7 +13,8 @@
 #include <QToolButton>
 
 namespace {
-struct Stored {
+struct Stored
+{
     QString data;
     QString ora; // "hh:mm"
     QString flag;

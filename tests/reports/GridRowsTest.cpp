@@ -16,6 +16,8 @@ private:
     }
 
 private Q_SLOTS:
+    void cleanup() { QLocale::setDefault(QLocale::system()); }
+
     void cellsKeepTheirTexts()
     {
         GridRows rows(3);
@@ -37,8 +39,17 @@ private Q_SLOTS:
         QCOMPARE(rows.cell(5, 0), QString());
     }
 
+    void sortMovesWholeRowsAndIgnoresCase_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("C") << QLocale::c();
+        QTest::newRow("Italian") << QLocale(QLocale::Italian, QLocale::Italy);
+    }
+
     void sortMovesWholeRowsAndIgnoresCase()
     {
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
         GridRows rows(3);
         const QStringList keys{QStringLiteral("b"), QStringLiteral("A"), QStringLiteral("c"), QStringLiteral("a"),
                                QStringLiteral("B")};

@@ -16,9 +16,10 @@
 namespace {
 const QString kFile = QStringLiteral("Riepilogo_Appuntamenti.xls");
 
-const QString kAskExport = QStringLiteral("L'esportazione dei dati in Excel pu\u00F2 richiedere diversi minuti a seconda "
-                                          "del numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati "
-                                          "adesso?");
+const QString kAskExport =
+    QStringLiteral("L'esportazione dei dati in Excel pu\u00F2 richiedere diversi minuti a seconda "
+                   "del numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati "
+                   "adesso?");
 const QString kAskOpen = QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole "
                                         "aprire il file di Excel?");
 const QString kFailed = QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che "
@@ -96,9 +97,9 @@ TSchedaAppuntamento bianchi()
     return a;
 }
 
-const QByteArray kRossiRow = row({"10/05/2024", "15:30", "Giulia", "Pulizia viso", "Crema all'aloe", "Rossi Anna",
-                                  "06 1234567", "333 1234567", "anna@example.it", "Contanti", "25,00", "No",
-                                  "Allergia &lt;nichel&gt; &amp; lattice"});
+const QByteArray kRossiRow =
+    row({"10/05/2024", "15:30", "Giulia", "Pulizia viso", "Crema all'aloe", "Rossi Anna", "06 1234567", "333 1234567",
+         "anna@example.it", "Contanti", "25,00", "No", "Allergia &lt;nichel&gt; &amp; lattice"});
 const QByteArray kBianchiRow = row({"11/05/2024", "09:00", "Marta", "Manicure", "", "Bianchi Carla", "", "347 7654321",
                                     "", "Carta di credito", "1250,50", "S\xEC", "Pi\xF9 tempo \x80"});
 } // namespace
@@ -150,9 +151,20 @@ private Q_SLOTS:
         QCOMPARE(model->rowCount(), 10);
         QCOMPARE(model->columnCount(), 14);
         QCOMPARE(column(screen, 0), QStringList(10, QString()));
-        const QStringList headers{"N.", "Data appuntamento", "Ora", "Estetista", "Trattamenti richiesti", "Dettagli",
-                                  "Cliente", "Telefono", "Cellulare", "E-mail", "Modalit\u00E0 di pagamento",
-                                  "Importo", "Impegno assolto", "Note"};
+        const QStringList headers{"N.",
+                                  "Data appuntamento",
+                                  "Ora",
+                                  "Estetista",
+                                  "Trattamenti richiesti",
+                                  "Dettagli",
+                                  "Cliente",
+                                  "Telefono",
+                                  "Cellulare",
+                                  "E-mail",
+                                  "Modalit\u00E0 di pagamento",
+                                  "Importo",
+                                  "Impegno assolto",
+                                  "Note"};
         const QList<int> widths{60, 130, 100, 200, 300, 300, 250, 150, 150, 200, 250, 180, 150, 300};
         for (int c = 0; c < 14; ++c) {
             QCOMPARE(model->headerData(c, Qt::Horizontal).toString(), headers.at(c));
@@ -171,11 +183,12 @@ private Q_SLOTS:
             {screen.cmdGuida, QStringLiteral("Visualizza la pagina della guida sensibile al contesto.")},
             {screen.cmdEsci, QStringLiteral("Esci da questo ambiente di lavoro.")},
         };
+        int x = 50;
         for (const auto& [command, hint] : commands) {
             QEvent enter(QEvent::Enter);
             QCoreApplication::sendEvent(command, &enter);
             QCOMPARE(screen.panInfo->text(), hint);
-            QTest::mouseMove(screen.grdRecords->viewport(), QPoint(50, 50));
+            QTest::mouseMove(screen.grdRecords->viewport(), QPoint(x += 20, 50));
             QTRY_COMPARE(screen.panInfo->text(), QString());
         }
         screen.panInfo->setText(QStringLiteral("x"));

@@ -1,5 +1,5 @@
-#include "reports/GridRows.h"
 #include "reports/SpreadsheetDocument.h"
+#include "reports/GridRows.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,13 +78,15 @@ private Q_SLOTS:
     {
         GridRows rows(3);
         rows.append({QStringLiteral("1"), QStringLiteral("10/05/2024"), QStringLiteral("Contanti  ")});
-        rows.append({QStringLiteral("2"), QStringLiteral(" 11/05/2024"), QStringLiteral("Carta \u20AC 5, pi\u00F9 tardi")});
+        rows.append(
+            {QStringLiteral("2"), QStringLiteral(" 11/05/2024"), QStringLiteral("Carta \u20AC 5, pi\u00F9 tardi")});
 
         const QByteArray document = SpreadsheetDocument::build(QStringLiteral("Prova"), twoColumns(), rows);
 
         // Column 0, the row number, is not written; cells are trimmed.
-        comparePieces(document, kHead + QByteArrayList{"<tr>", cell("10/05/2024"), cell("Contanti"), "</tr>", "<tr>",
-                                                       cell("11/05/2024"), cell("Carta \x80 5, pi\xF9 tardi"), "</tr>"} +
+        comparePieces(document, kHead +
+                                    QByteArrayList{"<tr>", cell("10/05/2024"), cell("Contanti"), "</tr>", "<tr>",
+                                                   cell("11/05/2024"), cell("Carta \x80 5, pi\xF9 tardi"), "</tr>"} +
                                     kTail);
         QVERIFY(!document.contains('\n'));
         QVERIFY(!document.contains('\r'));
@@ -126,9 +128,9 @@ private Q_SLOTS:
         GridRows rows(3);
         rows.appendEmpty(2);
         const QByteArray document = SpreadsheetDocument::build(QStringLiteral("Prova"), twoColumns(), rows);
-        comparePieces(document, kHead + QByteArrayList{"<tr>", cell(""), cell(""), "</tr>", "<tr>", cell(""), cell(""),
-                                                       "</tr>"} +
-                                    kTail);
+        comparePieces(document,
+                      kHead + QByteArrayList{"<tr>", cell(""), cell(""), "</tr>", "<tr>", cell(""), cell(""), "</tr>"} +
+                          kTail);
     }
 
     void saveReplacesTheWholeFile()

@@ -46,7 +46,7 @@ ListLines linesOf(const QStringList& texts, const QList<qint64>& positions)
 }
 } // namespace
 
-class tst_ListPanel : public QObject
+class ListPanelTest final : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -72,7 +72,7 @@ private:
     ListPanel* m_panel = nullptr;
 };
 
-void tst_ListPanel::init()
+void ListPanelTest::init()
 {
     m_fixture.setUp();
     Clock::setForTests(QDateTime(QDate(2024, 5, 10), QTime(9, 30)));
@@ -83,13 +83,13 @@ void tst_ListPanel::init()
     m_panel->setTitle(QStringLiteral("assolti"), QStringLiteral("Riepilogo impegni assolti"));
 }
 
-void tst_ListPanel::cleanup()
+void ListPanelTest::cleanup()
 {
     m_screen.reset();
     m_fixture.tearDown();
 }
 
-void tst_ListPanel::itemsHaveTheirOwnFontAndPosition()
+void ListPanelTest::itemsHaveTheirOwnFontAndPosition()
 {
     ListBox* list = m_panel->lstRecords;
     list->setStyleSheet(QStringLiteral("font: 20pt \"Verdana\";"));
@@ -118,7 +118,7 @@ void tst_ListPanel::itemsHaveTheirOwnFontAndPosition()
     QCOMPARE(list->count(), 0);
 }
 
-void tst_ListPanel::sortedBoxSortsItsLines()
+void ListPanelTest::sortedBoxSortsItsLines()
 {
     ListBox* list = m_panel->lstRecords;
     list->setSorted(true);
@@ -129,7 +129,7 @@ void tst_ListPanel::sortedBoxSortsItsLines()
     QCOMPARE(list->position(1), 3);
 }
 
-void tst_ListPanel::findThroughTheButton()
+void ListPanelTest::findThroughTheButton()
 {
     QStringList texts;
     for (int i = 0; i < 10; ++i)
@@ -155,7 +155,7 @@ void tst_ListPanel::findThroughTheButton()
     QVERIFY(Messages::shown().isEmpty());
 }
 
-void tst_ListPanel::findOnAnEmptyList()
+void ListPanelTest::findOnAnEmptyList()
 {
     m_panel->clearSearch();
     QTest::keyClicks(m_panel->txtTrova, QStringLiteral("rossi"));
@@ -167,7 +167,7 @@ void tst_ListPanel::findOnAnEmptyList()
     QCOMPARE(m_panel->txtTrova->text(), QStringLiteral("rossi"));
 }
 
-void tst_ListPanel::returnInTheFindFieldOnlyMovesToTrova()
+void ListPanelTest::returnInTheFindFieldOnlyMovesToTrova()
 {
     m_panel->lstRecords->setLines(linesOf({"Rossi", "Bianchi"}, {1, 2}));
     m_screen->show();
@@ -182,7 +182,7 @@ void tst_ListPanel::returnInTheFindFieldOnlyMovesToTrova()
     QCOMPARE(m_panel->lstRecords->selectedRow(), 1);
 }
 
-void tst_ListPanel::doubleClickGivesTheClickedRecord()
+void ListPanelTest::doubleClickGivesTheClickedRecord()
 {
     // Two records that give the same line: each line leads to its own record.
     ListBox* list = m_panel->lstRecords;
@@ -193,14 +193,16 @@ void tst_ListPanel::doubleClickGivesTheClickedRecord()
     QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
     for (int row : {0, 1, 2}) {
         const QRect item = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item.center());
+        // The press and release of the first click, then the second press of a double-click.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(40, item.center().y()));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(40, item.center().y()));
     }
     QCOMPARE(loaded, (QList<qint64>{2, 9, 4}));
     list->selectRow(-1);
     QCOMPARE(list->selectedPosition(), 0);
 }
 
-void tst_ListPanel::searchResultsLook()
+void ListPanelTest::searchResultsLook()
 {
     QVERIFY(!m_panel->lblTrovate->isVisibleTo(m_panel));
     QVERIFY(m_panel->findChild<QLabel*>(QStringLiteral("icoIstruzioni")));
@@ -215,7 +217,7 @@ void tst_ListPanel::searchResultsLook()
     QCOMPARE(m_panel->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 12 schede."));
 }
 
-void tst_ListPanel::printProcedureHeights_data()
+void ListPanelTest::printProcedureHeights_data()
 {
     QTest::addColumn<int>("lines");
     QTest::addColumn<QStringList>("closing");
@@ -228,7 +230,7 @@ void tst_ListPanel::printProcedureHeights_data()
     QTest::newRow("empty") << 0 << QStringList() << 0.0 << 10.0;
 }
 
-void tst_ListPanel::printProcedureHeights()
+void ListPanelTest::printProcedureHeights()
 {
     QFETCH(int, lines);
     QFETCH(QStringList, closing);
@@ -246,7 +248,7 @@ void tst_ListPanel::printProcedureHeights()
         QCOMPARE(txtRiepilogo->lines().last(), closing.last());
 }
 
-void tst_ListPanel::hundredLinesPrintedAcrossPages()
+void ListPanelTest::hundredLinesPrintedAcrossPages()
 {
     m_panel->lstRecords->setLines(appointmentLines(100));
     const QString pdf = m_fixture.path(QStringLiteral("lista.pdf"));
@@ -269,7 +271,7 @@ void tst_ListPanel::hundredLinesPrintedAcrossPages()
     QVERIFY(Messages::shown().isEmpty());
 }
 
-void tst_ListPanel::emptyListPrintsTitleAndFooter()
+void ListPanelTest::emptyListPrintsTitleAndFooter()
 {
     const QString pdf = m_fixture.path(QStringLiteral("vuota.pdf"));
     PrintDialog::setNextPdf(pdf);
@@ -279,7 +281,7 @@ void tst_ListPanel::emptyListPrintsTitleAndFooter()
     QVERIFY(Messages::shown().isEmpty());
 }
 
-void tst_ListPanel::cancelledPrintPrintsNothing()
+void ListPanelTest::cancelledPrintPrintsNothing()
 {
     m_panel->lstRecords->setLines(appointmentLines(3));
     QVERIFY(!m_panel->frxReport.print(QStringLiteral("Riepilogo"), m_panel->lstRecords->lines(), {}, m_screen.get()));
@@ -287,5 +289,5 @@ void tst_ListPanel::cancelledPrintPrintsNothing()
     QVERIFY(Messages::shown().isEmpty());
 }
 
-QTEST_MAIN(tst_ListPanel)
-#include "tst_ListPanel.moc"
+QTEST_MAIN(ListPanelTest)
+#include "ListPanelTest.moc"

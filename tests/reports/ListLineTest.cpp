@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-class tst_ListLine : public QObject
+class ListLineTest final : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -13,7 +13,7 @@ private Q_SLOTS:
     void statusListLine();
 };
 
-void tst_ListLine::column_data()
+void ListLineTest::column_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("width");
@@ -32,7 +32,7 @@ void tst_ListLine::column_data()
     QTest::newRow("a pair of UTF-16 units counts two") << QStringLiteral("\U0001F600ab") << 3 << QStringLiteral("\U0001F600a");
 }
 
-void tst_ListLine::column()
+void ListLineTest::column()
 {
     QFETCH(QString, value);
     QFETCH(int, width);
@@ -43,7 +43,7 @@ void tst_ListLine::column()
     QCOMPARE(line, QStringLiteral("Data: ") + expected);
 }
 
-void tst_ListLine::lastColumn_data()
+void ListLineTest::lastColumn_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("expected");
@@ -53,7 +53,7 @@ void tst_ListLine::lastColumn_data()
     QTest::newRow("blanks give nothing") << "    " << "";
 }
 
-void tst_ListLine::lastColumn()
+void ListLineTest::lastColumn()
 {
     QFETCH(QString, value);
     QFETCH(QString, expected);
@@ -62,7 +62,7 @@ void tst_ListLine::lastColumn()
     QCOMPARE(line, QStringLiteral("  Importo: \u20AC ") + expected);
 }
 
-void tst_ListLine::statusListLine()
+void ListLineTest::statusListLine()
 {
     // The line of the status lists, built piece by piece as the screens do.
     QString line = QStringLiteral("Data: ");
@@ -83,5 +83,5 @@ void tst_ListLine::statusListLine()
     QCOMPARE(line.size(), 152);
 }
 
-QTEST_APPLESS_MAIN(tst_ListLine)
-#include "tst_ListLine.moc"
+QTEST_APPLESS_MAIN(ListLineTest)
+#include "ListLineTest.moc"

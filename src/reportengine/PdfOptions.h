@@ -3,7 +3,8 @@
 #include <QString>
 
 // The document information written into an exported PDF file.
-struct PdfOptions {
+struct PdfOptions
+{
     QString title;
     QString subject;
     QString author;

@@ -8,7 +8,8 @@
 // a sort of a million lines compares two integers for nearly every pair and
 // looks at the texts only where the keys are equal.
 namespace ListSort {
-struct Key {
+struct Key
+{
     quint64 high = 0;
     quint64 low = 0;
 

@@ -1,7 +1,7 @@
-#include "app/Clock.h"
-#include "reportengine/ReportFont.h"
-#include "reportengine/Report.h"
 #include "reportengine/ReportLayout.h"
+#include "app/Clock.h"
+#include "reportengine/Report.h"
+#include "reportengine/ReportFont.h"
 #include "reportengine/ReportUnits.h"
 #include "reports/AppointmentSheet.h"
 

@@ -129,7 +129,8 @@ void ReportOutputTest::pdfDocumentInformation()
              qPrintable(info));
     const QString metadata = output(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), path});
     QVERIFY2(metadata.contains(QStringLiteral("<rdf:li>Brivanta &amp; C.</rdf:li>")), qPrintable(metadata));
-    QVERIFY(metadata.contains(QStringLiteral("<dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">Scheda informativa")));
+    QVERIFY(metadata.contains(
+        QStringLiteral("<dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">Scheda informativa")));
 }
 
 void ReportOutputTest::printGoesThroughTheDialog()
@@ -183,8 +184,8 @@ void ReportOutputTest::longLineIsCutInThePrint()
     ReportPage& page = reportTemplate.addPage(QStringLiteral("Page1"), QPageLayout::Portrait, 10);
     MemoView& memo = page.objects().addMemo(QStringLiteral("txtCampo01"), fromMm(60, 24, 40, 20));
     memo.setFont(ReportFont::make(QStringLiteral("Courier New"), 10));
-    memo.setText(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") + QString(300, QLatin1Char('Z')) + QStringLiteral("FINE") +
-                 QStringLiteral("\nseconda riga"));
+    memo.setText(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") + QString(300, QLatin1Char('Z')) +
+                 QStringLiteral("FINE") + QStringLiteral("\nseconda riga"));
     Report report(std::move(reportTemplate));
     report.prepare();
     const QString kept = report.preparedPages().front().texts().first();
@@ -214,22 +215,43 @@ void ReportOutputTest::templateFontsAreFound()
 void ReportOutputTest::appointmentSheetRows()
 {
     Report report(AppointmentSheet::makeTemplate());
-    const QStringList values{"10/05/2024", "09:30", "Giulia",        "Pulizia viso", "Con maschera",
-                             "Rossi Anna", "06 1234567", "333 7654321", "anna@example.it", "Contanti",
-                             "45,00",      "[porta] la crema", QStringLiteral("S\u00EC")};
-    const QStringList memos{"txtData",  "txtOra", "txtTipologia", "txtCausale", "txtDettagli",
-                            "txtContatto", "txtTel", "txtCel",  "txtEmail",   "txtLuogo",
-                            "txtImporto", "txtNote", "txtOttemperata"};
+    const QStringList values{"10/05/2024",
+                             "09:30",
+                             "Giulia",
+                             "Pulizia viso",
+                             "Con maschera",
+                             "Rossi Anna",
+                             "06 1234567",
+                             "333 7654321",
+                             "anna@example.it",
+                             "Contanti",
+                             "45,00",
+                             "[porta] la crema",
+                             QStringLiteral("S\u00EC")};
+    const QStringList memos{"txtData",     "txtOra",  "txtTipologia",  "txtCausale", "txtDettagli",
+                            "txtContatto", "txtTel",  "txtCel",        "txtEmail",   "txtLuogo",
+                            "txtImporto",  "txtNote", "txtOttemperata"};
     for (int i = 0; i < memos.size(); ++i)
         report.findMemo(memos.at(i))->setText(values.at(i));
-    report.findMemo(QStringLiteral("txtCalce"))->setText(QStringLiteral("Stampa eseguita in data 10/05/2024 alle ore 09:30:00"));
+    report.findMemo(QStringLiteral("txtCalce"))
+        ->setText(QStringLiteral("Stampa eseguita in data 10/05/2024 alle ore 09:30:00"));
     report.prepare();
     const QString path = m_fixture.path(QStringLiteral("scheda.pdf"));
     QVERIFY(report.exportPdf(path, {}, nullptr));
 
-    const QStringList captions{"Data appuntamento:", "Ora:", "Estetista:", "Trattamenti richiesti:", "Dettagli:",
-                               "Cliente:", "Telefono:", "Cellulare:", "E-mail:", QStringLiteral("Modalit\u00E0 di pagamento:"),
-                               "Importo:", "Note:", "Impegno assolto:"};
+    const QStringList captions{"Data appuntamento:",
+                               "Ora:",
+                               "Estetista:",
+                               "Trattamenti richiesti:",
+                               "Dettagli:",
+                               "Cliente:",
+                               "Telefono:",
+                               "Cellulare:",
+                               "E-mail:",
+                               QStringLiteral("Modalit\u00E0 di pagamento:"),
+                               "Importo:",
+                               "Note:",
+                               "Impegno assolto:"};
     QStringList expected{QStringLiteral("SCHEDA APPUNTAMENTO")};
     for (int i = 0; i < captions.size(); ++i)
         expected.append(captions.at(i) + QLatin1Char(' ') + values.at(i));

@@ -23,13 +23,16 @@ void ListLineTest::column_data()
     QTest::newRow("cut") << "ROSSI MARIO1" << 10 << "ROSSI MARI";
     QTest::newRow("exact") << "ROSSI" << 5 << "ROSSI";
     QTest::newRow("trimmed first") << "\t  ROSSI \r\n" << 7 << "ROSSI  ";
-    QTest::newRow("trim is on codes up to 32 only") << QStringLiteral("\u00A0ROSSI") << 7 << QStringLiteral("\u00A0ROSSI ");
+    QTest::newRow("trim is on codes up to 32 only")
+        << QStringLiteral("\u00A0ROSSI") << 7 << QStringLiteral("\u00A0ROSSI ");
     QTest::newRow("blanks") << "     " << 4 << "    ";
     QTest::newRow("empty") << "" << 3 << "   ";
     QTest::newRow("inner spaces kept") << "A  B" << 6 << "A  B  ";
     QTest::newRow("euro sign is one unit") << QStringLiteral("\u20AC 12,50") << 3 << QStringLiteral("\u20AC 1");
-    QTest::newRow("accented letters are one unit") << QStringLiteral("Citt\u00E0") << 6 << QStringLiteral("Citt\u00E0 ");
-    QTest::newRow("a pair of UTF-16 units counts two") << QStringLiteral("\U0001F600ab") << 3 << QStringLiteral("\U0001F600a");
+    QTest::newRow("accented letters are one unit")
+        << QStringLiteral("Citt\u00E0") << 6 << QStringLiteral("Citt\u00E0 ");
+    QTest::newRow("a pair of UTF-16 units counts two")
+        << QStringLiteral("\U0001F600ab") << 3 << QStringLiteral("\U0001F600a");
 }
 
 void ListLineTest::column()
@@ -48,9 +51,11 @@ void ListLineTest::lastColumn_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("trimmed") << "  45,00 " << "45,00";
+    QTest::newRow("trimmed") << "  45,00 "
+                             << "45,00";
     QTest::newRow("long values are not cut") << QString(300, QLatin1Char('x')) << QString(300, QLatin1Char('x'));
-    QTest::newRow("blanks give nothing") << "    " << "";
+    QTest::newRow("blanks give nothing") << "    "
+                                         << "";
 }
 
 void ListLineTest::lastColumn()

@@ -1,14 +1,26 @@
+#include "reports/ListPanel.h"
 #include "GuiFixture.h"
 #include "reportengine/PdfText.h"
 #include "reports/ListBox.h"
 #include "reports/ListLine.h"
 #include "reports/ListModel.h"
-#include "reports/ListPanel.h"
 #include "reports/ListScreen.h"
+#include "ui_ListScreenForm.h"
 
 #include <QFontInfo>
 #include <QPushButton>
 #include <QScrollBar>
+
+// A list screen made as the screens are: its form holds a ListPanel named panContainer.
+class ListScreenForm final : public ListScreen, public Ui::ListScreenForm
+{
+public:
+    ListScreenForm()
+    {
+        setupUi(this);
+        panContainer->setTitle(QStringLiteral("assolti"), QStringLiteral("Riepilogo impegni assolti"));
+    }
+};
 
 namespace {
 // A line of the status lists for appointment n.
@@ -68,7 +80,7 @@ private Q_SLOTS:
 
 private:
     GuiFixture m_fixture;
-    std::unique_ptr<ListScreen> m_screen;
+    std::unique_ptr<ListScreenForm> m_screen;
     ListPanel* m_panel = nullptr;
 };
 
@@ -76,11 +88,11 @@ void ListPanelTest::init()
 {
     m_fixture.setUp();
     Clock::setForTests(QDateTime(QDate(2024, 5, 10), QTime(9, 30)));
-    m_screen = std::make_unique<ListScreen>();
-    m_panel = new ListPanel(m_screen.get());
-    m_panel->setObjectName(QStringLiteral("panContainer"));
-    m_panel->move(14, 15);
-    m_panel->setTitle(QStringLiteral("assolti"), QStringLiteral("Riepilogo impegni assolti"));
+    m_screen = std::make_unique<ListScreenForm>();
+    m_panel = control<ListPanel>(m_screen.get(), "panContainer");
+    QVERIFY(m_panel);
+    QCOMPARE(m_panel->geometry(), QRect(14, 15, 833, 529));
+    QVERIFY(control<ListBox>(m_screen.get(), "lstRecords"));
 }
 
 void ListPanelTest::cleanup()
@@ -133,7 +145,8 @@ void ListPanelTest::findThroughTheButton()
 {
     QStringList texts;
     for (int i = 0; i < 10; ++i)
-        texts.append(i == 1 || i == 4 || i == 7 ? QStringLiteral("Cliente: ANNA Bianchi") : QStringLiteral("Cliente: Carla"));
+        texts.append(i == 1 || i == 4 || i == 7 ? QStringLiteral("Cliente: ANNA Bianchi")
+                                                : QStringLiteral("Cliente: Carla"));
     ListBox* list = m_panel->lstRecords;
     list->setLines(linesOf(texts, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     m_panel->clearSearch();
@@ -209,7 +222,8 @@ void ListPanelTest::searchResultsLook()
     m_panel->setSearchResults();
     QVERIFY(m_panel->lblTrovate->isVisibleTo(m_panel));
     QCOMPARE(m_panel->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede"));
-    QCOMPARE(m_panel->lblRigo03->text(), QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"));
+    QCOMPARE(m_panel->lblRigo03->text(),
+             QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"));
     QVERIFY(m_panel->findChild<QLabel*>(QStringLiteral("icoIstruzioni01")));
     m_panel->setCount(0);
     QCOMPARE(m_panel->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
@@ -226,7 +240,8 @@ void ListPanelTest::printProcedureHeights_data()
 
     QTest::newRow("100 lines") << 100 << QStringList() << 1282.2 << 1292.2;
     QTest::newRow("3 lines and 2 closing lines")
-        << 3 << QStringList{"--------------------------", QStringLiteral("TOTALE IMPORTI:    \u20AC 12,55")} << 64.11 << 74.11;
+        << 3 << QStringList{"--------------------------", QStringLiteral("TOTALE IMPORTI:    \u20AC 12,55")} << 64.11
+        << 74.11;
     QTest::newRow("empty") << 0 << QStringList() << 0.0 << 10.0;
 }
 

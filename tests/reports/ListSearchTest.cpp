@@ -1,5 +1,5 @@
-#include "reports/AsciiCase.h"
 #include "reports/ListSearch.h"
+#include "reports/AsciiCase.h"
 
 #include <QTest>
 
@@ -117,15 +117,22 @@ void ListSearchTest::matching_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("found");
 
-    QTest::newRow("capitals in the line") << "ROSSI MARIO" << "rossi" << true;
-    QTest::newRow("capitals typed") << "rossi mario" << "ROSSI M" << true;
+    QTest::newRow("capitals in the line") << "ROSSI MARIO"
+                                          << "rossi" << true;
+    QTest::newRow("capitals typed") << "rossi mario"
+                                    << "ROSSI M" << true;
     QTest::newRow("accented capital not folded") << QStringLiteral("\u00C8 vero") << QStringLiteral("\u00E8") << false;
     QTest::newRow("accented letter as typed") << QStringLiteral("Citt\u00E0") << QStringLiteral("CITT\u00E0") << true;
-    QTest::newRow("spaces are part of the text") << "Rossi Anna" << " rossi" << false;
-    QTest::newRow("spaces inside") << "Bianchi Rossi" << " rossi" << true;
-    QTest::newRow("empty text never matches") << "Rossi" << "" << false;
-    QTest::newRow("longer than the line") << "Ros" << "rossi" << false;
-    QTest::newRow("at the very end") << QStringLiteral("Importo: \u20AC 45,00") << QStringLiteral("\u20AC 45,00") << true;
+    QTest::newRow("spaces are part of the text") << "Rossi Anna"
+                                                 << " rossi" << false;
+    QTest::newRow("spaces inside") << "Bianchi Rossi"
+                                   << " rossi" << true;
+    QTest::newRow("empty text never matches") << "Rossi"
+                                              << "" << false;
+    QTest::newRow("longer than the line") << "Ros"
+                                          << "rossi" << false;
+    QTest::newRow("at the very end") << QStringLiteral("Importo: \u20AC 45,00") << QStringLiteral("\u20AC 45,00")
+                                     << true;
 }
 
 void ListSearchTest::matching()

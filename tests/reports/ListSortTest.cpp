@@ -55,8 +55,8 @@ void ListSortTest::order_data()
     QTest::newRow("case is ignored") << QStringList{"rossi anna", "Bianchi Carla", "ROSSI ANDREA", "bianchi bruno"}
                                      << QStringList{"bianchi bruno", "Bianchi Carla", "ROSSI ANDREA", "rossi anna"};
     // '_' (95) lies between 'Z' (90) and 'a' (97): folding to capitals puts it after every letter.
-    QTest::newRow("letters fold to capitals") << QStringList{"_x", "b", "A", "[y", "Z"}
-                                              << QStringList{"A", "b", "Z", "[y", "_x"};
+    QTest::newRow("letters fold to capitals")
+        << QStringList{"_x", "b", "A", "[y", "Z"} << QStringList{"A", "b", "Z", "[y", "_x"};
     QTest::newRow("accented letters by their code")
         << QStringList{QStringLiteral("\u00E8lite"), QStringLiteral("\u00C8LITE"), "elite", "Zeta"}
         << QStringList{"elite", "Zeta", QStringLiteral("\u00C8LITE"), QStringLiteral("\u00E8lite")};
@@ -65,8 +65,9 @@ void ListSortTest::order_data()
     QTest::newRow("differences after sixteen units")
         << QStringList{"ID: 202405101530  Data: 10/05/2024  rossi anna", "ID: 202405101530  Data: 10/05/2024  Bianchi"}
         << QStringList{"ID: 202405101530  Data: 10/05/2024  Bianchi", "ID: 202405101530  Data: 10/05/2024  rossi anna"};
-    QTest::newRow("units beyond one byte") << QStringList{QStringLiteral("\u012CA"), QStringLiteral("\u0100B"), QStringLiteral("\u00FFC")}
-                                           << QStringList{QStringLiteral("\u00FFC"), QStringLiteral("\u0100B"), QStringLiteral("\u012CA")};
+    QTest::newRow("units beyond one byte")
+        << QStringList{QStringLiteral("\u012CA"), QStringLiteral("\u0100B"), QStringLiteral("\u00FFC")}
+        << QStringList{QStringLiteral("\u00FFC"), QStringLiteral("\u0100B"), QStringLiteral("\u012CA")};
     QTest::newRow("euro amounts") << QStringList{QStringLiteral("\u20AC 5"), QStringLiteral("\u20AC 40"), "E 9"}
                                   << QStringList{"E 9", QStringLiteral("\u20AC 40"), QStringLiteral("\u20AC 5")};
     QTest::newRow("a prefix first") << QStringList{"ROSSI ", "ROSSI", "ROSS"} << QStringList{"ROSS", "ROSSI", "ROSSI "};

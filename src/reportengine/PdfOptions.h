@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// The document information written into an exported PDF file.
+// The document information written into an exported PDF file: the client card
+// passes title and subject "Scheda informativa" and the maker as author and creator.
 struct PdfOptions
 {
     QString title;

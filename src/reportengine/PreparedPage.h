@@ -11,6 +11,7 @@
 
 // One page of a prepared report: what is drawn where, in report units from the
 // paper's top-left corner, in drawing order. Texts are already cut to their memo.
+// Report::preparedPages() gives them, for example to check what a print holds.
 struct PreparedPage
 {
     struct Text

@@ -4,7 +4,8 @@
 #include <QStringView>
 
 // Case rules of the lists and searches: only the letters A-Z and a-z change
-// case; accented letters and every other character stay as they are.
+// case; accented letters and every other character stay as they are. The
+// searches match a criterion with contains(field, lowered(criterion)).
 namespace AsciiCase {
 inline char16_t lower(char16_t c)
 {

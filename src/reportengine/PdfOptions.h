@@ -2,8 +2,10 @@
 
 #include <QString>
 
-// The document information written into an exported PDF file.
-struct PdfOptions {
+// The document information written into an exported PDF file: the client card
+// passes title and subject "Scheda informativa" and the maker as author and creator.
+struct PdfOptions
+{
     QString title;
     QString subject;
     QString author;

@@ -11,31 +11,38 @@
 
 // One page of a prepared report: what is drawn where, in report units from the
 // paper's top-left corner, in drawing order. Texts are already cut to their memo.
-struct PreparedPage {
-    struct Text {
+// Report::preparedPages() gives them, for example to check what a print holds.
+struct PreparedPage
+{
+    struct Text
+    {
         QPointF origin; // left end of the baseline
         QString text;
         QFont font;
         QColor colour;
         QRectF clip;
     };
-    struct Fill {
+    struct Fill
+    {
         QRectF rect;
         QColor colour;
     };
-    struct Frame {
+    struct Frame
+    {
         QRectF rect;
         QColor colour;
         double width;
         QRectF clip;
     };
-    struct Line {
+    struct Line
+    {
         QLineF line;
         QColor colour;
         double width;
         QRectF clip;
     };
-    struct Picture {
+    struct Picture
+    {
         QRectF rect;
         QString source;
         QRectF clip;

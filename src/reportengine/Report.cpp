@@ -56,7 +56,8 @@ bool render(QPagedPaintDevice& device, int resolution, const std::vector<Prepare
 QByteArray xmpMetadata(const PdfOptions& options)
 {
     const auto alt = [](const QString& text) {
-        return QStringLiteral("<rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt>").arg(text.toHtmlEscaped());
+        return QStringLiteral("<rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt>")
+            .arg(text.toHtmlEscaped());
     };
     const QString xmp =
         QStringLiteral("<?xpacket begin=\"\xFEFF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>"

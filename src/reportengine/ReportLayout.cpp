@@ -69,7 +69,6 @@ public:
             ++m_visible;
     }
 
-    const MemoView& memo() const { return m_memo; }
     double lineTop(qsizetype line) const { return m_firstTop + line * m_pitch; }
 
     // Moves a cut that would go through a line up to that line's top.
@@ -90,7 +89,7 @@ public:
 
     // The memo's part between from and to (container coordinates), drawn with
     // the container's origin at origin and clipped to clip (page coordinates).
-    void emit(PreparedPage& page, const QPointF& origin, double from, double to, const QRectF& clip) const
+    void draw(PreparedPage& page, const QPointF& origin, double from, double to, const QRectF& clip) const
     {
         const QRectF box = m_memo.geometry();
         if (!overlaps(box.top(), box.bottom(), from, to))
@@ -100,7 +99,8 @@ public:
             return;
         if (m_memo.fill().isValid())
             page.items.push_back(PreparedPage::Fill{visible, m_memo.fill()});
-        qsizetype line = m_firstTop >= from ? 0 : static_cast<qsizetype>(std::ceil((from - m_firstTop) / m_pitch - 1e-9));
+        qsizetype line =
+            m_firstTop >= from ? 0 : static_cast<qsizetype>(std::ceil((from - m_firstTop) / m_pitch - 1e-9));
         for (line = qMax<qsizetype>(line, 0); line < m_visible; ++line) {
             const double top = lineTop(line);
             if (top < from - Epsilon)
@@ -187,14 +187,14 @@ public:
         return cut;
     }
 
-    void emit(PreparedPage& page, const QPointF& origin, double from, double to, const QRectF& clip) const
+    void draw(PreparedPage& page, const QPointF& origin, double from, double to, const QRectF& clip) const
     {
         auto memo = m_memos.cbegin();
         for (const auto& object : m_objects.all()) {
             const QRectF box = object->geometry();
             switch (object->kind()) {
             case ReportObject::Kind::Memo:
-                (memo++)->emit(page, origin, from, to, clip);
+                (memo++)->draw(page, origin, from, to, clip);
                 break;
             case ReportObject::Kind::Line: {
                 const auto& line = static_cast<const LineView&>(*object);
@@ -277,7 +277,7 @@ private:
         page.orientation = m_page.orientation();
         m_pages.push_back(std::move(page));
         m_cursor = 0;
-        m_pageObjects.emit(m_pages.back(), m_printable.topLeft(), -Unbounded, Unbounded,
+        m_pageObjects.draw(m_pages.back(), m_printable.topLeft(), -Unbounded, Unbounded,
                            QRectF(QPointF(0, 0), m_page.size()));
     }
 
@@ -285,7 +285,7 @@ private:
     {
         const double top = m_printable.top() + m_cursor;
         const QRectF clip(0, top, m_page.size().width(), to - from);
-        objects.emit(m_pages.back(), QPointF(m_printable.left(), top - from), from, to, clip);
+        objects.draw(m_pages.back(), QPointF(m_printable.left(), top - from), from, to, clip);
         m_cursor += to - from;
     }
 

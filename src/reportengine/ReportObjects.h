@@ -27,8 +27,7 @@ public:
     const std::vector<std::unique_ptr<ReportObject>>& all() const { return m_objects; }
 
 private:
-    template <class T>
-    T& add(std::unique_ptr<T> object)
+    template <class T> T& add(std::unique_ptr<T> object)
     {
         T& added = *object;
         m_objects.push_back(std::move(object));

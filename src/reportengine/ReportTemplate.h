@@ -5,7 +5,13 @@
 // A report template as data: its name and its pages with their bands and
 // objects. A screen builds its template once (ListReport, AppointmentSheet, or
 // addPage/addBand/addMemo for a sheet of its own), then before each output finds
-// its objects by name and sets their texts and heights.
+// its objects by name and sets their texts and heights. A sheet of its own:
+//     ReportTemplate sheet(QStringLiteral("Scheda informativa"));
+//     ReportPage& page = sheet.addPage(QStringLiteral("Page1"), QPageLayout::Portrait, 10);
+//     MemoView& title = page.objects().addMemo(QStringLiteral("txtTitolo"), ReportUnits::fromMm(23, 3, 165, 9));
+//     title.setFont(ReportFont::make(QStringLiteral("Arial"), 16));
+//     title.setAlignment(Qt::AlignCenter);
+//     Report repScheda(std::move(sheet));
 class ReportTemplate
 {
 public:

@@ -8,7 +8,10 @@
 namespace ReportUnits {
 constexpr double PerMm = 96.0 / 25.4;
 
-constexpr double fromMm(double mm) { return mm * PerMm; }
+constexpr double fromMm(double mm)
+{
+    return mm * PerMm;
+}
 
 inline QRectF fromMm(double left, double top, double width, double height)
 {

@@ -6,7 +6,8 @@
 using ReportUnits::fromMm;
 
 namespace {
-struct Row {
+struct Row
+{
     const char* caption;
     const char* memo;
 };

@@ -17,16 +17,27 @@ bool AsciiCase::contains(QStringView text, QStringView loweredNeedle)
     const char16_t* hay = text.utf16();
     const char16_t* needle = loweredNeedle.utf16();
     const qsizetype lastStart = text.size() - length;
-    for (qsizetype start = 0; start <= lastStart; ++start) {
-        if (lower(hay[start]) != needle[0])
-            continue;
+    // Candidates are found with the library's vectorised search for the first
+    // unit, in both its cases; only there is the rest compared, lowered.
+    const QChar first(needle[0]);
+    const QChar firstUpper(upper(needle[0]));
+    const bool twoCases = first != firstUpper;
+    qsizetype lowerAt = text.indexOf(first);
+    qsizetype upperAt = twoCases ? text.indexOf(firstUpper) : -1;
+    for (;;) {
+        qsizetype start = lowerAt < 0 ? upperAt : (upperAt < 0 ? lowerAt : qMin(lowerAt, upperAt));
+        if (start < 0 || start > lastStart)
+            return false;
         qsizetype i = 1;
         while (i < length && lower(hay[start + i]) == needle[i])
             ++i;
         if (i == length)
             return true;
+        if (start == lowerAt)
+            lowerAt = text.indexOf(first, start + 1);
+        else
+            upperAt = text.indexOf(firstUpper, start + 1);
     }
-    return false;
 }
 
 int AsciiCase::compareFolded(QStringView a, QStringView b)

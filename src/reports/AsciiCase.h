@@ -4,10 +4,17 @@
 #include <QStringView>
 
 // Case rules of the lists and searches: only the letters A-Z and a-z change
-// case; accented letters and every other character stay as they are.
+// case; accented letters and every other character stay as they are. The
+// searches match a criterion with contains(field, lowered(criterion)).
 namespace AsciiCase {
-inline char16_t lower(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
-inline char16_t upper(char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; }
+inline char16_t lower(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+}
+inline char16_t upper(char16_t c)
+{
+    return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;
+}
 
 // The text with A-Z lowered to a-z (find-in-list, search criteria).
 QString lowered(QStringView text);

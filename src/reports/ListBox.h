@@ -10,8 +10,9 @@ class ListModel;
 // The list box lstRecords of the list screens (promoted from QListView in their
 // forms). A screen builds a ListLines while it reads its archive, each line with
 // its record's 1-based position, and hands it over with setLines(); a sorted box
-// sorts it then. A double-click (or the agenda's click) reads selectedPosition()
-// and loads exactly that record. findInList() is the whole find of btnTrova.
+// sorts it then. A double-click (QListView::doubleClicked) or the agenda's click
+// (clicked) reads selectedPosition() and loads exactly that record, reading it
+// with RecordFile::read at position - 1. findInList() is the whole find of btnTrova.
 class ListBox final : public QListView
 {
     Q_OBJECT

@@ -25,7 +25,8 @@ QStringView ListLines::line(qsizetype row) const
 
 void ListLines::sortFolded()
 {
-    struct Keyed {
+    struct Keyed
+    {
         ListSort::Key key;
         Entry entry;
     };

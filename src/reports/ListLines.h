@@ -25,7 +25,8 @@ public:
     void sortFolded();
 
 private:
-    struct Entry {
+    struct Entry
+    {
         qsizetype offset;
         qsizetype length;
         qint64 position;

@@ -7,7 +7,7 @@
 
 // The lines behind a ListBox. Each item has its own font (Courier New, black,
 // independent of the style) and carries its record's position; a text is made
-// only when its row is shown.
+// only when its row is shown. Screens reach it through ListBox, never directly.
 class ListModel final : public QAbstractListModel
 {
 public:

@@ -8,8 +8,9 @@ class QKeyEvent;
 // The body shared by the list screens and the result panel of the two searches:
 // panContainer (833 x 529) with the find field, the list box lstRecords, the
 // Trova, Stampa and Chiudi buttons and the screen's list report frxReport.
-// A screen places a QWidget named panContainer in its form, promoted to
-// ListPanel (header "reports/ListPanel.h"), and then:
+// A screen derives from ListScreen, places a QWidget named panContainer
+// (14,15; 833 x 529) in its form, promoted to ListPanel (header
+// "reports/ListPanel.h", as a container), and then:
 //   - in its constructor calls setTitle() (and setSearchResults() for a search),
 //     sets lstRecords' sorted/itemFontSize if its list needs them, and connects
 //     lstRecords' doubleClicked to its own lstRecordsDblClick;

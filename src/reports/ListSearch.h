@@ -10,7 +10,8 @@ class ListSearch
 {
 public:
     enum class Outcome { EmptyList, Found, NotFound };
-    struct Result {
+    struct Result
+    {
         Outcome outcome;
         // The line to select afterwards: the match, or the line already selected
         // (the first one when none was); -1 for an empty list.

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-class tst_ListLine : public QObject
+class ListLineTest final : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -13,7 +13,7 @@ private Q_SLOTS:
     void statusListLine();
 };
 
-void tst_ListLine::column_data()
+void ListLineTest::column_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("width");
@@ -23,16 +23,19 @@ void tst_ListLine::column_data()
     QTest::newRow("cut") << "ROSSI MARIO1" << 10 << "ROSSI MARI";
     QTest::newRow("exact") << "ROSSI" << 5 << "ROSSI";
     QTest::newRow("trimmed first") << "\t  ROSSI \r\n" << 7 << "ROSSI  ";
-    QTest::newRow("trim is on codes up to 32 only") << QStringLiteral("\u00A0ROSSI") << 7 << QStringLiteral("\u00A0ROSSI ");
+    QTest::newRow("trim is on codes up to 32 only")
+        << QStringLiteral("\u00A0ROSSI") << 7 << QStringLiteral("\u00A0ROSSI ");
     QTest::newRow("blanks") << "     " << 4 << "    ";
     QTest::newRow("empty") << "" << 3 << "   ";
     QTest::newRow("inner spaces kept") << "A  B" << 6 << "A  B  ";
     QTest::newRow("euro sign is one unit") << QStringLiteral("\u20AC 12,50") << 3 << QStringLiteral("\u20AC 1");
-    QTest::newRow("accented letters are one unit") << QStringLiteral("Citt\u00E0") << 6 << QStringLiteral("Citt\u00E0 ");
-    QTest::newRow("a pair of UTF-16 units counts two") << QStringLiteral("\U0001F600ab") << 3 << QStringLiteral("\U0001F600a");
+    QTest::newRow("accented letters are one unit")
+        << QStringLiteral("Citt\u00E0") << 6 << QStringLiteral("Citt\u00E0 ");
+    QTest::newRow("a pair of UTF-16 units counts two")
+        << QStringLiteral("\U0001F600ab") << 3 << QStringLiteral("\U0001F600a");
 }
 
-void tst_ListLine::column()
+void ListLineTest::column()
 {
     QFETCH(QString, value);
     QFETCH(int, width);
@@ -43,17 +46,19 @@ void tst_ListLine::column()
     QCOMPARE(line, QStringLiteral("Data: ") + expected);
 }
 
-void tst_ListLine::lastColumn_data()
+void ListLineTest::lastColumn_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("trimmed") << "  45,00 " << "45,00";
+    QTest::newRow("trimmed") << "  45,00 "
+                             << "45,00";
     QTest::newRow("long values are not cut") << QString(300, QLatin1Char('x')) << QString(300, QLatin1Char('x'));
-    QTest::newRow("blanks give nothing") << "    " << "";
+    QTest::newRow("blanks give nothing") << "    "
+                                         << "";
 }
 
-void tst_ListLine::lastColumn()
+void ListLineTest::lastColumn()
 {
     QFETCH(QString, value);
     QFETCH(QString, expected);
@@ -62,7 +67,7 @@ void tst_ListLine::lastColumn()
     QCOMPARE(line, QStringLiteral("  Importo: \u20AC ") + expected);
 }
 
-void tst_ListLine::statusListLine()
+void ListLineTest::statusListLine()
 {
     // The line of the status lists, built piece by piece as the screens do.
     QString line = QStringLiteral("Data: ");
@@ -83,5 +88,5 @@ void tst_ListLine::statusListLine()
     QCOMPARE(line.size(), 152);
 }
 
-QTEST_APPLESS_MAIN(tst_ListLine)
-#include "tst_ListLine.moc"
+QTEST_APPLESS_MAIN(ListLineTest)
+#include "ListLineTest.moc"

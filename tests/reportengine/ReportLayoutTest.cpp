@@ -1,7 +1,7 @@
-#include "app/Clock.h"
-#include "reportengine/ReportFont.h"
-#include "reportengine/Report.h"
 #include "reportengine/ReportLayout.h"
+#include "app/Clock.h"
+#include "reportengine/Report.h"
+#include "reportengine/ReportFont.h"
 #include "reportengine/ReportUnits.h"
 #include "reports/AppointmentSheet.h"
 
@@ -52,7 +52,7 @@ QStringList numberedLines(int count)
 }
 } // namespace
 
-class tst_ReportLayout : public QObject
+class ReportLayoutTest final : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -70,7 +70,7 @@ private Q_SLOTS:
     void sheetObjectsStandOnThePage();
 };
 
-void tst_ReportLayout::bandTallerThanAPageContinues_data()
+void ReportLayoutTest::bandTallerThanAPageContinues_data()
 {
     QTest::addColumn<bool>("allowSplit");
     QTest::addColumn<double>("lineHeight");
@@ -79,7 +79,7 @@ void tst_ReportLayout::bandTallerThanAPageContinues_data()
     QTest::newRow("band that may not split but cannot fit") << false << 12.822;
 }
 
-void tst_ReportLayout::bandTallerThanAPageContinues()
+void ReportLayoutTest::bandTallerThanAPageContinues()
 {
     QFETCH(bool, allowSplit);
     QFETCH(double, lineHeight);
@@ -109,7 +109,7 @@ void tst_ReportLayout::bandTallerThanAPageContinues()
     }
 }
 
-void tst_ReportLayout::shortBandsFollowOneAnother()
+void ReportLayoutTest::shortBandsFollowOneAnother()
 {
     const std::vector<PreparedPage> pages = ReportLayout::prepare(bandedReport(5, true, 12.822));
     QCOMPARE(pages.size(), size_t(1));
@@ -129,7 +129,7 @@ void tst_ReportLayout::shortBandsFollowOneAnother()
     QVERIFY(baselines[6] > baselines[5] + 10);
 }
 
-void tst_ReportLayout::longLineIsCutAtTheRightEdge()
+void ReportLayoutTest::longLineIsCutAtTheRightEdge()
 {
     ReportTemplate report(QStringLiteral("Prova"));
     ReportPage& page = report.addPage(QStringLiteral("Page1"), QPageLayout::Portrait, 10);
@@ -157,7 +157,7 @@ void tst_ReportLayout::longLineIsCutAtTheRightEdge()
     QCOMPARE(cut.origin.x(), box.left() + memo.gapX());
 }
 
-void tst_ReportLayout::alignment()
+void ReportLayoutTest::alignment()
 {
     ReportTemplate report(QStringLiteral("Prova"));
     ReportPage& page = report.addPage(QStringLiteral("Page1"), QPageLayout::Portrait, 10);
@@ -183,7 +183,7 @@ void tst_ReportLayout::alignment()
     QVERIFY(texts[2].origin.y() < placed.bottom());
 }
 
-void tst_ReportLayout::onlyDateIsEvaluated()
+void ReportLayoutTest::onlyDateIsEvaluated()
 {
     Clock::setForTests(QDateTime(QDate(2024, 5, 10), QTime(9, 30)));
     ReportTemplate report(QStringLiteral("Prova"));
@@ -198,7 +198,7 @@ void tst_ReportLayout::onlyDateIsEvaluated()
     QCOMPARE(footer.text(), QStringLiteral("Stampa eseguita in data [DATE] [TIME]"));
 }
 
-void tst_ReportLayout::findByName()
+void ReportLayoutTest::findByName()
 {
     const ReportTemplate report = bandedReport(1, true);
     QVERIFY(report.findMemo(QStringLiteral("txtRiepilogo")));
@@ -214,7 +214,7 @@ void tst_ReportLayout::findByName()
     QVERIFY(!sheet.findMemo(QStringLiteral("linSepara")));
 }
 
-void tst_ReportLayout::prepareDiscardsEarlierPages()
+void ReportLayoutTest::prepareDiscardsEarlierPages()
 {
     Report report(bandedReport(3, true));
     report.prepare();
@@ -227,7 +227,7 @@ void tst_ReportLayout::prepareDiscardsEarlierPages()
     QCOMPARE(report.preparedPages().front().texts(), (QStringList{"Titolo", "Nuova riga", "Fine"}));
 }
 
-void tst_ReportLayout::orientation()
+void ReportLayoutTest::orientation()
 {
     Report report(bandedReport(1, true));
     report.setOrientation(QPageLayout::Landscape);
@@ -237,7 +237,7 @@ void tst_ReportLayout::orientation()
     QCOMPARE(page.size, QSizeF(fromMm(297), fromMm(210)));
 }
 
-void tst_ReportLayout::sheetObjectsStandOnThePage()
+void ReportLayoutTest::sheetObjectsStandOnThePage()
 {
     Report report(AppointmentSheet::makeTemplate());
     report.findMemo(QStringLiteral("txtOra"))->setText(QStringLiteral("09:30"));
@@ -252,5 +252,5 @@ void tst_ReportLayout::sheetObjectsStandOnThePage()
     QCOMPARE(texts.last(), QStringLiteral("Data e ora stampa"));
 }
 
-QTEST_MAIN(tst_ReportLayout)
-#include "tst_ReportLayout.moc"
+QTEST_MAIN(ReportLayoutTest)
+#include "ReportLayoutTest.moc"

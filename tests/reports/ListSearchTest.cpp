@@ -1,5 +1,5 @@
-#include "reports/AsciiCase.h"
 #include "reports/ListSearch.h"
+#include "reports/AsciiCase.h"
 
 #include <QTest>
 
@@ -23,7 +23,7 @@ ListLines annaLines()
 }
 } // namespace
 
-class tst_ListSearch : public QObject
+class ListSearchTest final : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -37,7 +37,7 @@ private Q_SLOTS:
     void matching();
 };
 
-void tst_ListSearch::findNextStepsThroughTheMatchesAndWraps()
+void ListSearchTest::findNextStepsThroughTheMatchesAndWraps()
 {
     const ListLines lines = annaLines();
     ListSearch search;
@@ -53,7 +53,7 @@ void tst_ListSearch::findNextStepsThroughTheMatchesAndWraps()
     QCOMPARE(search.lastText(), QStringLiteral("anna"));
 }
 
-void tst_ListSearch::aNewTextStartsFromTheTop()
+void ListSearchTest::aNewTextStartsFromTheTop()
 {
     const ListLines lines = annaLines();
     ListSearch search;
@@ -67,7 +67,7 @@ void tst_ListSearch::aNewTextStartsFromTheTop()
     QCOMPARE(search.find(lines, 0, QStringLiteral("Anna")).row, 1);
 }
 
-void tst_ListSearch::withoutSelectionTheFirstLineIsSelected()
+void ListSearchTest::withoutSelectionTheFirstLineIsSelected()
 {
     const ListLines lines = annaLines();
     ListSearch search;
@@ -77,7 +77,7 @@ void tst_ListSearch::withoutSelectionTheFirstLineIsSelected()
     QCOMPARE(search.find(lines, -1, QStringLiteral("anna")).row, 1);
 }
 
-void tst_ListSearch::noMatchKeepsTheSelection()
+void ListSearchTest::noMatchKeepsTheSelection()
 {
     const ListLines lines = annaLines();
     ListSearch search;
@@ -87,7 +87,7 @@ void tst_ListSearch::noMatchKeepsTheSelection()
     QCOMPARE(search.find(lines, 4, QStringLiteral("verdi")).row, 4);
 }
 
-void tst_ListSearch::emptyListKeepsTheLastText()
+void ListSearchTest::emptyListKeepsTheLastText()
 {
     ListSearch search;
     search.find(annaLines(), 0, QStringLiteral("anna"));
@@ -98,7 +98,7 @@ void tst_ListSearch::emptyListKeepsTheLastText()
     QCOMPARE(search.lastText(), QString());
 }
 
-void tst_ListSearch::aSingleMatchIsFoundAgain()
+void ListSearchTest::aSingleMatchIsFoundAgain()
 {
     // Find next comes back to the selected line and tests it on arrival.
     const ListLines lines = linesOf({"Rossi", "Bianchi", "Verdi"});
@@ -111,24 +111,31 @@ void tst_ListSearch::aSingleMatchIsFoundAgain()
     QCOMPARE(search.find(linesOf({"Rossi"}), 0, QStringLiteral("rossi")).outcome, ListSearch::Outcome::Found);
 }
 
-void tst_ListSearch::matching_data()
+void ListSearchTest::matching_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("found");
 
-    QTest::newRow("capitals in the line") << "ROSSI MARIO" << "rossi" << true;
-    QTest::newRow("capitals typed") << "rossi mario" << "ROSSI M" << true;
+    QTest::newRow("capitals in the line") << "ROSSI MARIO"
+                                          << "rossi" << true;
+    QTest::newRow("capitals typed") << "rossi mario"
+                                    << "ROSSI M" << true;
     QTest::newRow("accented capital not folded") << QStringLiteral("\u00C8 vero") << QStringLiteral("\u00E8") << false;
     QTest::newRow("accented letter as typed") << QStringLiteral("Citt\u00E0") << QStringLiteral("CITT\u00E0") << true;
-    QTest::newRow("spaces are part of the text") << "Rossi Anna" << " rossi" << false;
-    QTest::newRow("spaces inside") << "Bianchi Rossi" << " rossi" << true;
-    QTest::newRow("empty text never matches") << "Rossi" << "" << false;
-    QTest::newRow("longer than the line") << "Ros" << "rossi" << false;
-    QTest::newRow("at the very end") << QStringLiteral("Importo: \u20AC 45,00") << QStringLiteral("\u20AC 45,00") << true;
+    QTest::newRow("spaces are part of the text") << "Rossi Anna"
+                                                 << " rossi" << false;
+    QTest::newRow("spaces inside") << "Bianchi Rossi"
+                                   << " rossi" << true;
+    QTest::newRow("empty text never matches") << "Rossi"
+                                              << "" << false;
+    QTest::newRow("longer than the line") << "Ros"
+                                          << "rossi" << false;
+    QTest::newRow("at the very end") << QStringLiteral("Importo: \u20AC 45,00") << QStringLiteral("\u20AC 45,00")
+                                     << true;
 }
 
-void tst_ListSearch::matching()
+void ListSearchTest::matching()
 {
     QFETCH(QString, line);
     QFETCH(QString, typed);
@@ -139,5 +146,5 @@ void tst_ListSearch::matching()
              found ? ListSearch::Outcome::Found : ListSearch::Outcome::NotFound);
 }
 
-QTEST_APPLESS_MAIN(tst_ListSearch)
-#include "tst_ListSearch.moc"
+QTEST_APPLESS_MAIN(ListSearchTest)
+#include "ListSearchTest.moc"

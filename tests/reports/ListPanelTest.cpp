@@ -1,14 +1,26 @@
+#include "reports/ListPanel.h"
 #include "GuiFixture.h"
 #include "reportengine/PdfText.h"
 #include "reports/ListBox.h"
 #include "reports/ListLine.h"
 #include "reports/ListModel.h"
-#include "reports/ListPanel.h"
 #include "reports/ListScreen.h"
+#include "ui_ListScreenForm.h"
 
 #include <QFontInfo>
 #include <QPushButton>
 #include <QScrollBar>
+
+// A list screen made as the screens are: its form holds a ListPanel named panContainer.
+class ListScreenForm final : public ListScreen, public Ui::ListScreenForm
+{
+public:
+    ListScreenForm()
+    {
+        setupUi(this);
+        panContainer->setTitle(QStringLiteral("assolti"), QStringLiteral("Riepilogo impegni assolti"));
+    }
+};
 
 namespace {
 // A line of the status lists for appointment n.
@@ -46,7 +58,7 @@ ListLines linesOf(const QStringList& texts, const QList<qint64>& positions)
 }
 } // namespace
 
-class tst_ListPanel : public QObject
+class ListPanelTest final : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -68,28 +80,28 @@ private Q_SLOTS:
 
 private:
     GuiFixture m_fixture;
-    std::unique_ptr<ListScreen> m_screen;
+    std::unique_ptr<ListScreenForm> m_screen;
     ListPanel* m_panel = nullptr;
 };
 
-void tst_ListPanel::init()
+void ListPanelTest::init()
 {
     m_fixture.setUp();
     Clock::setForTests(QDateTime(QDate(2024, 5, 10), QTime(9, 30)));
-    m_screen = std::make_unique<ListScreen>();
-    m_panel = new ListPanel(m_screen.get());
-    m_panel->setObjectName(QStringLiteral("panContainer"));
-    m_panel->move(14, 15);
-    m_panel->setTitle(QStringLiteral("assolti"), QStringLiteral("Riepilogo impegni assolti"));
+    m_screen = std::make_unique<ListScreenForm>();
+    m_panel = control<ListPanel>(m_screen.get(), "panContainer");
+    QVERIFY(m_panel);
+    QCOMPARE(m_panel->geometry(), QRect(14, 15, 833, 529));
+    QVERIFY(control<ListBox>(m_screen.get(), "lstRecords"));
 }
 
-void tst_ListPanel::cleanup()
+void ListPanelTest::cleanup()
 {
     m_screen.reset();
     m_fixture.tearDown();
 }
 
-void tst_ListPanel::itemsHaveTheirOwnFontAndPosition()
+void ListPanelTest::itemsHaveTheirOwnFontAndPosition()
 {
     ListBox* list = m_panel->lstRecords;
     list->setStyleSheet(QStringLiteral("font: 20pt \"Verdana\";"));
@@ -118,7 +130,7 @@ void tst_ListPanel::itemsHaveTheirOwnFontAndPosition()
     QCOMPARE(list->count(), 0);
 }
 
-void tst_ListPanel::sortedBoxSortsItsLines()
+void ListPanelTest::sortedBoxSortsItsLines()
 {
     ListBox* list = m_panel->lstRecords;
     list->setSorted(true);
@@ -129,11 +141,12 @@ void tst_ListPanel::sortedBoxSortsItsLines()
     QCOMPARE(list->position(1), 3);
 }
 
-void tst_ListPanel::findThroughTheButton()
+void ListPanelTest::findThroughTheButton()
 {
     QStringList texts;
     for (int i = 0; i < 10; ++i)
-        texts.append(i == 1 || i == 4 || i == 7 ? QStringLiteral("Cliente: ANNA Bianchi") : QStringLiteral("Cliente: Carla"));
+        texts.append(i == 1 || i == 4 || i == 7 ? QStringLiteral("Cliente: ANNA Bianchi")
+                                                : QStringLiteral("Cliente: Carla"));
     ListBox* list = m_panel->lstRecords;
     list->setLines(linesOf(texts, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     m_panel->clearSearch();
@@ -155,7 +168,7 @@ void tst_ListPanel::findThroughTheButton()
     QVERIFY(Messages::shown().isEmpty());
 }
 
-void tst_ListPanel::findOnAnEmptyList()
+void ListPanelTest::findOnAnEmptyList()
 {
     m_panel->clearSearch();
     QTest::keyClicks(m_panel->txtTrova, QStringLiteral("rossi"));
@@ -167,7 +180,7 @@ void tst_ListPanel::findOnAnEmptyList()
     QCOMPARE(m_panel->txtTrova->text(), QStringLiteral("rossi"));
 }
 
-void tst_ListPanel::returnInTheFindFieldOnlyMovesToTrova()
+void ListPanelTest::returnInTheFindFieldOnlyMovesToTrova()
 {
     m_panel->lstRecords->setLines(linesOf({"Rossi", "Bianchi"}, {1, 2}));
     m_screen->show();
@@ -182,7 +195,7 @@ void tst_ListPanel::returnInTheFindFieldOnlyMovesToTrova()
     QCOMPARE(m_panel->lstRecords->selectedRow(), 1);
 }
 
-void tst_ListPanel::doubleClickGivesTheClickedRecord()
+void ListPanelTest::doubleClickGivesTheClickedRecord()
 {
     // Two records that give the same line: each line leads to its own record.
     ListBox* list = m_panel->lstRecords;
@@ -193,21 +206,24 @@ void tst_ListPanel::doubleClickGivesTheClickedRecord()
     QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
     for (int row : {0, 1, 2}) {
         const QRect item = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item.center());
+        // The press and release of the first click, then the second press of a double-click.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(40, item.center().y()));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(40, item.center().y()));
     }
     QCOMPARE(loaded, (QList<qint64>{2, 9, 4}));
     list->selectRow(-1);
     QCOMPARE(list->selectedPosition(), 0);
 }
 
-void tst_ListPanel::searchResultsLook()
+void ListPanelTest::searchResultsLook()
 {
     QVERIFY(!m_panel->lblTrovate->isVisibleTo(m_panel));
     QVERIFY(m_panel->findChild<QLabel*>(QStringLiteral("icoIstruzioni")));
     m_panel->setSearchResults();
     QVERIFY(m_panel->lblTrovate->isVisibleTo(m_panel));
     QCOMPARE(m_panel->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede"));
-    QCOMPARE(m_panel->lblRigo03->text(), QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"));
+    QCOMPARE(m_panel->lblRigo03->text(),
+             QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"));
     QVERIFY(m_panel->findChild<QLabel*>(QStringLiteral("icoIstruzioni01")));
     m_panel->setCount(0);
     QCOMPARE(m_panel->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
@@ -215,7 +231,7 @@ void tst_ListPanel::searchResultsLook()
     QCOMPARE(m_panel->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 12 schede."));
 }
 
-void tst_ListPanel::printProcedureHeights_data()
+void ListPanelTest::printProcedureHeights_data()
 {
     QTest::addColumn<int>("lines");
     QTest::addColumn<QStringList>("closing");
@@ -224,11 +240,12 @@ void tst_ListPanel::printProcedureHeights_data()
 
     QTest::newRow("100 lines") << 100 << QStringList() << 1282.2 << 1292.2;
     QTest::newRow("3 lines and 2 closing lines")
-        << 3 << QStringList{"--------------------------", QStringLiteral("TOTALE IMPORTI:    \u20AC 12,55")} << 64.11 << 74.11;
+        << 3 << QStringList{"--------------------------", QStringLiteral("TOTALE IMPORTI:    \u20AC 12,55")} << 64.11
+        << 74.11;
     QTest::newRow("empty") << 0 << QStringList() << 0.0 << 10.0;
 }
 
-void tst_ListPanel::printProcedureHeights()
+void ListPanelTest::printProcedureHeights()
 {
     QFETCH(int, lines);
     QFETCH(QStringList, closing);
@@ -246,7 +263,7 @@ void tst_ListPanel::printProcedureHeights()
         QCOMPARE(txtRiepilogo->lines().last(), closing.last());
 }
 
-void tst_ListPanel::hundredLinesPrintedAcrossPages()
+void ListPanelTest::hundredLinesPrintedAcrossPages()
 {
     m_panel->lstRecords->setLines(appointmentLines(100));
     const QString pdf = m_fixture.path(QStringLiteral("lista.pdf"));
@@ -269,7 +286,7 @@ void tst_ListPanel::hundredLinesPrintedAcrossPages()
     QVERIFY(Messages::shown().isEmpty());
 }
 
-void tst_ListPanel::emptyListPrintsTitleAndFooter()
+void ListPanelTest::emptyListPrintsTitleAndFooter()
 {
     const QString pdf = m_fixture.path(QStringLiteral("vuota.pdf"));
     PrintDialog::setNextPdf(pdf);
@@ -279,7 +296,7 @@ void tst_ListPanel::emptyListPrintsTitleAndFooter()
     QVERIFY(Messages::shown().isEmpty());
 }
 
-void tst_ListPanel::cancelledPrintPrintsNothing()
+void ListPanelTest::cancelledPrintPrintsNothing()
 {
     m_panel->lstRecords->setLines(appointmentLines(3));
     QVERIFY(!m_panel->frxReport.print(QStringLiteral("Riepilogo"), m_panel->lstRecords->lines(), {}, m_screen.get()));
@@ -287,5 +304,5 @@ void tst_ListPanel::cancelledPrintPrintsNothing()
     QVERIFY(Messages::shown().isEmpty());
 }
 
-QTEST_MAIN(tst_ListPanel)
-#include "tst_ListPanel.moc"
+QTEST_MAIN(ListPanelTest)
+#include "ListPanelTest.moc"

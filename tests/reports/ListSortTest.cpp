@@ -37,7 +37,7 @@ bool foldedLess(const QString& a, const QString& b)
 }
 } // namespace
 
-class tst_ListSort : public QObject
+class ListSortTest final : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -47,16 +47,16 @@ private Q_SLOTS:
     void agreesWithThePlainRuleOnRandomLines();
 };
 
-void tst_ListSort::order_data()
+void ListSortTest::order_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("case is ignored") << QStringList{"rossi anna", "Bianchi Carla", "ROSSI ANDREA", "bianchi bruno"}
-                                     << QStringList{"Bianchi Carla", "bianchi bruno", "ROSSI ANDREA", "rossi anna"};
+                                     << QStringList{"bianchi bruno", "Bianchi Carla", "ROSSI ANDREA", "rossi anna"};
     // '_' (95) lies between 'Z' (90) and 'a' (97): folding to capitals puts it after every letter.
-    QTest::newRow("letters fold to capitals") << QStringList{"_x", "b", "A", "[y", "Z"}
-                                              << QStringList{"A", "b", "Z", "[y", "_x"};
+    QTest::newRow("letters fold to capitals")
+        << QStringList{"_x", "b", "A", "[y", "Z"} << QStringList{"A", "b", "Z", "[y", "_x"};
     QTest::newRow("accented letters by their code")
         << QStringList{QStringLiteral("\u00E8lite"), QStringLiteral("\u00C8LITE"), "elite", "Zeta"}
         << QStringList{"elite", "Zeta", QStringLiteral("\u00C8LITE"), QStringLiteral("\u00E8lite")};
@@ -65,15 +65,16 @@ void tst_ListSort::order_data()
     QTest::newRow("differences after sixteen units")
         << QStringList{"ID: 202405101530  Data: 10/05/2024  rossi anna", "ID: 202405101530  Data: 10/05/2024  Bianchi"}
         << QStringList{"ID: 202405101530  Data: 10/05/2024  Bianchi", "ID: 202405101530  Data: 10/05/2024  rossi anna"};
-    QTest::newRow("units beyond one byte") << QStringList{QStringLiteral("\u012CA"), QStringLiteral("\u0100B"), QStringLiteral("\u00FFC")}
-                                           << QStringList{QStringLiteral("\u00FFC"), QStringLiteral("\u0100B"), QStringLiteral("\u012CA")};
+    QTest::newRow("units beyond one byte")
+        << QStringList{QStringLiteral("\u012CA"), QStringLiteral("\u0100B"), QStringLiteral("\u00FFC")}
+        << QStringList{QStringLiteral("\u00FFC"), QStringLiteral("\u0100B"), QStringLiteral("\u012CA")};
     QTest::newRow("euro amounts") << QStringList{QStringLiteral("\u20AC 5"), QStringLiteral("\u20AC 40"), "E 9"}
                                   << QStringList{"E 9", QStringLiteral("\u20AC 40"), QStringLiteral("\u20AC 5")};
     QTest::newRow("a prefix first") << QStringList{"ROSSI ", "ROSSI", "ROSS"} << QStringList{"ROSS", "ROSSI", "ROSSI "};
     QTest::newRow("empty") << QStringList{} << QStringList{};
 }
 
-void tst_ListSort::order()
+void ListSortTest::order()
 {
     QFETCH(QStringList, lines);
     QFETCH(QStringList, expected);
@@ -82,7 +83,7 @@ void tst_ListSort::order()
     QCOMPARE(textsOf(list), expected);
 }
 
-void tst_ListSort::equalLinesKeepTheirRecords()
+void ListSortTest::equalLinesKeepTheirRecords()
 {
     ListLines list = linesOf({"rossi", "ANNA", "Rossi", "ROSSI", "anna"});
     list.sortFolded();
@@ -92,7 +93,7 @@ void tst_ListSort::equalLinesKeepTheirRecords()
     QCOMPARE(positions, (QList<qint64>{2, 5, 1, 3, 4}));
 }
 
-void tst_ListSort::agreesWithThePlainRuleOnRandomLines()
+void ListSortTest::agreesWithThePlainRuleOnRandomLines()
 {
     const QString alphabet = QStringLiteral("aAbBzZ_[ 09\u00E8\u00C8\u00FF\u0100\u20AC");
     QRandomGenerator random(20240510);
@@ -114,5 +115,5 @@ void tst_ListSort::agreesWithThePlainRuleOnRandomLines()
     QCOMPARE(sorted, expected);
 }
 
-QTEST_APPLESS_MAIN(tst_ListSort)
-#include "tst_ListSort.moc"
+QTEST_APPLESS_MAIN(ListSortTest)
+#include "ListSortTest.moc"

@@ -19,8 +19,7 @@ const QString kOverwrite = QStringLiteral("Attenzione: nella cartella dei docume
 const QString kCallerTag = QStringLiteral("clienti");
 } // namespace
 
-TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
-    : ModalScreen(parent)
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent) : ModalScreen(parent)
 {
     setupUi(this);
     m_slots = {{

@@ -17,7 +17,8 @@ public:
 
 private:
     // The controls of one slot; the three slots work alike.
-    struct Slot {
+    struct Slot
+    {
         QLineEdit* txtFile;
         QLineEdit* txtDesc;
         QPushButton* btnSfoglia;

@@ -26,7 +26,8 @@ const QString kNeedEstetista = QStringLiteral("Attenzione: per salvare la scheda
                                               "dell'estetista che ha effettuato il trattamento.");
 const QString kNeedImporto =
     QStringLiteral("Attenzione: per salvare la scheda è necessario indicare l'importo pagato dal cliente.");
-const QString kRewritten = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kRewritten =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
 const QString kArchiveError =
     QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
@@ -157,7 +158,8 @@ void TfrmAllegaExcel::btnModificaClick()
 
 void TfrmAllegaExcel::btnSalvaClick()
 {
-    const struct {
+    const struct
+    {
         QLineEdit* field;
         const QString& warning;
     } required[] = {

@@ -87,8 +87,7 @@ Treatments::Match Treatments::findLast(const QString& fileName, const QString& l
     return match;
 }
 
-RecordFile::Result<qint64> Treatments::save(const QString& fileName, const TSchedaTrattamento& scheda,
-                                            qint64 position)
+RecordFile::Result<qint64> Treatments::save(const QString& fileName, const TSchedaTrattamento& scheda, qint64 position)
 {
     if (fileName.isEmpty())
         return {std::nullopt, QStringLiteral("no client position")};

@@ -18,7 +18,8 @@ QString fileName(const QString& position);
 QString listLine(const TSchedaTrattamento& scheda);
 
 // What the history screen shows of a file.
-struct History {
+struct History
+{
     // Every record with an amount, in file order, with its 1-based position.
     ListLines lines;
     // The amounts that read as numbers, added in file order.
@@ -39,7 +40,8 @@ QString totalText(double total);
 // The record a list line stands for, as Modify finds it: every record whose
 // line equals line (both trimmed, listed or not) is a match, and the last one
 // in file order is the one edited. position 0: no record gives that line.
-struct Match {
+struct Match
+{
     qint64 position = 0;
     TSchedaTrattamento scheda;
     QString error;

@@ -42,6 +42,7 @@ private Q_SLOTS:
     void applyNeedsTheClientsTag();
     void apriOpensOnlyInsideTheFolder_data();
     void apriOpensOnlyInsideTheFolder();
+    void fromTheClientCardToTheArchive();
 
 private:
     // Opens the dialog as the client card does, runs drive inside it, and
@@ -96,8 +97,8 @@ void AttachmentsTest::filledFromTheCard()
             QVERIFY(!d->btnApri03->isEnabled());
             QVERIFY(d->txtFile02->isReadOnly());
             // The tab order of the slots, then the two buttons.
-            QWidget* expected[] = {d->txtFile01,    d->btnSfoglia01, d->txtDesc01, d->txtFile02,
-                                   d->btnSfoglia02, d->btnApri02,    d->txtDesc02, d->txtFile03,
+            QWidget* expected[] = {d->txtFile01,    d->btnSfoglia01, d->txtDesc01,  d->txtFile02,
+                                   d->btnSfoglia02, d->btnApri02,    d->txtDesc02,  d->txtFile03,
                                    d->btnSfoglia03, d->txtDesc03,    d->btnApplica, d->btnAnnulla};
             d->txtFile01->setFocus();
             for (QWidget* w : expected) {
@@ -272,6 +273,39 @@ void AttachmentsTest::apriOpensOnlyInsideTheFolder()
     const QStringList expected =
         opened.isEmpty() ? QStringList() : QStringList{m_fixture.path(kFolder) + QLatin1Char('/') + opened};
     QCOMPARE(TMisc::opened(), expected);
+}
+
+void AttachmentsTest::fromTheClientCardToTheArchive()
+{
+    frmClienti->Show();
+    QTest::mouseClick(frmClienti->cmdNuovo, Qt::LeftButton);
+    frmClienti->txtCliente->setText(QStringLiteral("Rossi Anna"));
+    frmClienti->txtTelCel->setText(QStringLiteral("3331234567"));
+    const QString chosen = source(QStringLiteral("allergie.txt"), "nichel");
+    bool driven = false;
+    QTimer::singleShot(0, frmClienti, [&] {
+        auto* dialog = qobject_cast<TfrmAllegaCartella*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->lblMemory->text(), QStringLiteral("clienti"));
+        FileDialog::setNextFileName(chosen);
+        QTest::mouseClick(dialog->btnSfoglia02, Qt::LeftButton);
+        dialog->txtDesc02->setText(QStringLiteral("Allergie note"));
+        QTest::mouseClick(dialog->btnApplica, Qt::LeftButton);
+        driven = true;
+    });
+    QTest::mouseClick(frmClienti->cmdFile, Qt::LeftButton);
+    QVERIFY(driven);
+    QCOMPARE(frmClienti->lblFile02->text(), QStringLiteral("allergie.txt"));
+    QTest::mouseClick(frmClienti->cmdSalva, Qt::LeftButton);
+
+    // Fields 32 (File02) and 35 (Desc02) of the stored client record.
+    const QByteArray stored = m_fixture.readFile(QStringLiteral("Contatti.pro"));
+    QCOMPARE(stored.size(), 3372);
+    QCOMPARE(stored.mid(2117, 13), QByteArray("\x0C"
+                                              "allergie.txt"));
+    QCOMPARE(stored.mid(2870, 14), QByteArray("\x0D"
+                                              "Allergie note"));
+    QCOMPARE(m_fixture.readFile(kFolder + QStringLiteral("/allergie.txt")), QByteArray("nichel"));
 }
 
 QTEST_MAIN(AttachmentsTest)

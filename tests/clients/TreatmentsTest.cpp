@@ -20,7 +20,8 @@ const QString kArchiveError =
     QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
                    "privilegi di scrittura nella cartella di installazione del programma.");
 
-struct Service {
+struct Service
+{
     QByteArray data, ora, trattamenti, estetista, importo;
 };
 
@@ -29,7 +30,8 @@ struct Service {
 QByteArray record(const Service& s)
 {
     QByteArray r(113, '\0');
-    const struct {
+    const struct
+    {
         int offset;
         const QByteArray& text;
     } fields[] = {{0, s.data}, {11, s.ora}, {17, s.trattamenti}, {68, s.estetista}, {97, s.importo}};
@@ -62,7 +64,8 @@ QList<double> tops(const QString& pdf, const QStringList& starts)
     if (!process.waitForFinished(60000))
         return {};
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression word(QStringLiteral("<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
     QList<double> found;
     for (const QString& start : starts) {
         for (auto it = word.globalMatch(html); it.hasNext();) {
@@ -109,6 +112,7 @@ private Q_SLOTS:
     void findInTheList();
     void printedSummary();
     void bothCloseButtonsCloseTheScreen();
+    void fromTheClientCard();
 
 private:
     // Opens the history as the client card does and runs drive inside it;
@@ -262,9 +266,9 @@ void TreatmentsTest::newServiceSavedTwiceIsOneRecord()
         QCOMPARE(s->lstRecords->count(), 1);
     });
     QCOMPARE(m_fixture.readFile(kFile),
-             record(service("20,00")) + record({"10/05/2024", "09:05",
-                                                "Pulizia viso e massaggio drenante con oli essenzia",
-                                                "Zo\xEB Neri", "12,50"}));
+             record(service("20,00")) +
+                 record({"10/05/2024", "09:05", "Pulizia viso e massaggio drenante con oli essenzia", "Zo\xEB Neri",
+                         "12,50"}));
 }
 
 void TreatmentsTest::saveChecksInOrder_data()
@@ -321,8 +325,8 @@ void TreatmentsTest::amountTyping_data()
     QTest::addColumn<QString>("normalised");
     QTest::newRow("one decimal") << QStringLiteral("12,5") << QStringLiteral("12,5") << QStringLiteral("12,50");
     QTest::newRow("leading zeros") << QStringLiteral("007") << QStringLiteral("007") << QStringLiteral("7,00");
-    QTest::newRow("point and minus dropped") << QStringLiteral("-1.5") << QStringLiteral("15")
-                                             << QStringLiteral("15,00");
+    QTest::newRow("point and minus dropped")
+        << QStringLiteral("-1.5") << QStringLiteral("15") << QStringLiteral("15,00");
     QTest::newRow("letters dropped") << QStringLiteral("3a,b4") << QStringLiteral("3,4") << QStringLiteral("3,40");
     QTest::newRow("rounded to cents") << QStringLiteral("12,345") << QStringLiteral("12,345")
                                       << QStringLiteral("12,35");
@@ -383,8 +387,8 @@ void TreatmentsTest::modifyRules()
         QVERIFY(s->panCosti->isVisible());
         QCOMPARE(QApplication::focusWidget(), s->txtData);
         QCOMPARE(s->lblPosizione->text(), QStringLiteral("2"));
-        QCOMPARE((QStringList{s->txtData->text(), s->txtOra->text(), s->txtTrattamenti->text(),
-                              s->txtEstetista->text(), s->txtImporto->text()}),
+        QCOMPARE((QStringList{s->txtData->text(), s->txtOra->text(), s->txtTrattamenti->text(), s->txtEstetista->text(),
+                              s->txtImporto->text()}),
                  (QStringList{"10/05/2024", "09:30", "Pedicure", "Giulia", "15,00"}));
         s->txtImporto->setText(QStringLiteral("18,00"));
         QTest::mouseClick(s->btnSalva, Qt::LeftButton);
@@ -457,19 +461,18 @@ void TreatmentsTest::printedSummary()
                                          "\u20AC 2,50"),
                           QStringLiteral("Data: 10/05/2024 Ora: 09:30 Servizi: Ceretta Estetista: Giulia Costo: "
                                          "\u20AC 0,05"),
-                          QStringLiteral("--------------------------"),
-                          QStringLiteral("TOTALE IMPORTI: \u20AC 12,55"),
+                          QStringLiteral("--------------------------"), QStringLiteral("TOTALE IMPORTI: \u20AC 12,55"),
                           QStringLiteral("Stampa eseguita in data 10/05/2024")}));
 
     // The five memo lines stand 12.822 units apart, and the footer follows the
     // band of 74.11 units: 9 mm below the title's top plus the band.
-    const QList<double> y = tops(pdf, {QStringLiteral("Riepilogo"), QStringLiteral("Data:"),
-                                       QStringLiteral("TOTALE"), QStringLiteral("Stampa")});
+    const QList<double> y = tops(pdf, {QStringLiteral("Riepilogo"), QStringLiteral("Data:"), QStringLiteral("TOTALE"),
+                                       QStringLiteral("Stampa")});
     QCOMPARE(y.size(), 4);
     QVERIFY2(qAbs((y[2] - y[1]) - 4 * 12.822 * kPointsPerUnit) < 0.1, qPrintable(QString::number(y[2] - y[1])));
     const double footer = (ReportUnits::fromMm(9) + 74.11) * kPointsPerUnit;
-    QVERIFY2(qAbs((y[3] - y[0]) - footer) < 0.5, qPrintable(QString::number(y[3] - y[0]) + " vs " +
-                                                            QString::number(footer)));
+    QVERIFY2(qAbs((y[3] - y[0]) - footer) < 0.5,
+             qPrintable(QString::number(y[3] - y[0]) + " vs " + QString::number(footer)));
 }
 
 void TreatmentsTest::bothCloseButtonsCloseTheScreen()
@@ -488,6 +491,50 @@ void TreatmentsTest::bothCloseButtonsCloseTheScreen()
     });
     QCOMPARE(m_fixture.readFile(kFile), record(service("10,00")));
     QVERIFY(Messages::shown().isEmpty());
+}
+
+void TreatmentsTest::fromTheClientCard()
+{
+    frmClienti->Show();
+    QTest::mouseClick(frmClienti->cmdNuovo, Qt::LeftButton);
+    frmClienti->txtCliente->setText(QStringLiteral("Bianchi Carla"));
+    frmClienti->txtTelCel->setText(QStringLiteral("3331234567"));
+    QTest::mouseClick(frmClienti->cmdSalva, Qt::LeftButton);
+    QCOMPARE(frmClienti->lblPosizione->text(), QStringLiteral("1"));
+
+    const auto openHistory = [](const std::function<void(TfrmAllegaExcel*)>& drive) {
+        bool driven = false;
+        QTimer::singleShot(0, frmClienti, [&] {
+            auto* screen = qobject_cast<TfrmAllegaExcel*>(QApplication::activeModalWidget());
+            QVERIFY(screen);
+            screen->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(screen));
+            drive(screen);
+            driven = true;
+            QTest::mouseClick(screen->panCosti->isVisible() ? screen->cmdClose : screen->btnChiudi, Qt::LeftButton);
+        });
+        QTest::mouseClick(frmClienti->btnProve, Qt::LeftButton);
+        QVERIFY(driven);
+    };
+    openHistory([](TfrmAllegaExcel* s) {
+        QCOMPARE(s->lblTitolo->text(), QStringLiteral("Trattamenti di Bianchi Carla"));
+        QTest::mouseClick(s->btnAggiungi, Qt::LeftButton);
+        QTest::mouseClick(s->impData, Qt::LeftButton);
+        QTest::mouseClick(s->impOra, Qt::LeftButton);
+        s->txtTrattamenti->setText(QStringLiteral("Ceretta"));
+        s->txtEstetista->setText(QStringLiteral("Giulia"));
+        s->txtImporto->selectAll();
+        type(s->txtImporto, QStringLiteral("25"));
+        QTest::mouseClick(s->btnSalva, Qt::LeftButton);
+    });
+    openHistory([](TfrmAllegaExcel* s) {
+        QCOMPARE(s->lstRecords->count(), 1);
+        QVERIFY(s->lstRecords->line(0).startsWith(QStringLiteral("Data: 10/05/2024   Ora: 09:05   Servizi: Ceretta")));
+        QCOMPARE(s->lblTotale->text(), QStringLiteral("\u20AC 25,00"));
+    });
+    QCOMPARE(Messages::shownTexts(), (QStringList{kAppended, kAppended}));
+    QCOMPARE(m_fixture.readFile(QStringLiteral("Trattamenti_Cliente_1.pro")),
+             record({"10/05/2024", "09:05", "Ceretta", "Giulia", "25,00"}));
 }
 
 QTEST_MAIN(TreatmentsTest)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -19,6 +21,15 @@ Topic agenda();            // "App Agenda Appuntamenti"
 Topic clientExport();      // "Esportazione archivio clienti in Excel"
 Topic appointmentExport(); // "Esportazione archivio appuntamenti in Excel"
 Topic grids();             // "Visualizzazione appuntamenti"
+
+// The manual "Guida.pdf": one chapter per topic, in the order of the overview.
+// Its first chapter keeps only the overview's own paragraphs, since each app
+// has a chapter of its own there.
+struct Chapter {
+    QString title;
+    QStringList paragraphs;
+};
+QList<Chapter> manual();
 
 // Opens a new help window owned by owner, showing topic, modally.
 void open(QWidget* owner, const Topic& topic);

@@ -29,8 +29,9 @@ public:
         : QObject(widget), m_paint(std::move(paint))
     {
         // Painting it again on another call replaces the earlier background.
-        for (auto* earlier : widget->findChildren<Background*>(QString(), Qt::FindDirectChildrenOnly))
-            if (earlier != this)
+        const QObjectList children = widget->children();
+        for (QObject* child : children)
+            if (auto* earlier = dynamic_cast<Background*>(child); earlier && earlier != this)
                 delete earlier;
         widget->setAttribute(Qt::WA_StyledBackground, false);
         widget->installEventFilter(this);

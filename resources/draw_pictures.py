@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program's pictures into resources/pictures and lists them in
-resources/pictures.qrc. Run it again after changing a drawing:
+"""Draws the program's pictures into resources/pictures, lists them in
+resources/pictures.qrc and draws the program icon resources/install/brivanta.svg. Run it again after changing a drawing:
 
     python3 resources/draw_pictures.py
 
@@ -360,7 +360,6 @@ def pictures():
     found['marchio'] = maker_mark()
     found['sito'] = site()
     found['copertina'] = cover()
-    found['icona'] = program_icon()
     found['agenda_si'] = bubble('Ci sono appuntamenti', '#FFFFFF', ROSE_LIGHT, PLUM)
     found['agenda_no'] = bubble('Non ci sono appuntamenti', '#FFFFFF', '#E4F1E7', '#3E6B4A')
     found['appuntamenti_si'] = agenda_picture(True)
@@ -374,6 +373,9 @@ def main():
     for name, content in sorted(drawn.items()):
         with open(os.path.join(OUT, name + '.svg'), 'w', encoding='utf-8') as f:
             f.write(content)
+    # The program icon is the window icon and the menu entry's icon of an installation.
+    with open(os.path.join(HERE, 'install', 'brivanta.svg'), 'w', encoding='utf-8') as f:
+        f.write(program_icon())
     with open(os.path.join(HERE, 'pictures.qrc'), 'w', encoding='utf-8') as f:
         f.write('<!DOCTYPE RCC>\n<RCC version="1.0">\n<qresource prefix="/">\n')
         for name in sorted(drawn):

@@ -1,3 +1,4 @@
+#include "app/Installation.h"
 #include "app/Screens.h"
 
 #include <QApplication>
@@ -7,7 +8,10 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    application.setWindowIcon(QIcon(QStringLiteral(":/pictures/icona.svg")));
+    QApplication::setApplicationName(QStringLiteral("Brivanta"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/install/brivanta.svg")));
+    if (!Installation::ensureWritableFolder())
+        return 0;
     Screens::createAll();
     Screens::all().constFirst()->show();
     const int result = application.exec();

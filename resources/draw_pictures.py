@@ -46,7 +46,7 @@ GLYPHS = {
     'assolti': CAL + ' M8.5 15l2.5 2.5 4.5-4.5',
     'confermati': 'M7 3h10 M7 21h10 M8 3c0 5 8 5 8 9s-8 4-8 9 M16 3c0 5-8 5-8 9s8 4 8 9',
     'scaduti': CAL + ' M9.5 13.5l5 5 M14.5 13.5l-5 5',
-    'trattamenti': 'M12 4c2 3 2 7 0 10c-2-3-2-7 0-10z M12 14c-3-1-6-4-6-8c3 0 5 2 6 5 M12 14c3-1 6-4 6-8c-3 0-5 2-6 5 M12 14v6 M8 20h8',
+    'trattamenti': 'M10 3h4v3h-4z M9 6h6l1.5 3v11a1 1 0 0 1-1 1h-7a1 1 0 0 1-1-1V9z M7.5 12h9',
     'giorno': CAL + ' M10.5 13h3v3h-3z',
     'mese': CAL + ' M8 13v.1 M12 13v.1 M16 13v.1 M8 16.5v.1 M12 16.5v.1 M16 16.5v.1',
     'archivio': CAL + ' M12 12v6 M9 15h6',
@@ -269,13 +269,13 @@ def app_caption(caption):
 
 
 def maker_mark():
-    body = (f'<rect x="1" y="1" width="188" height="62" rx="14" fill="#FFFFFF" fill-opacity="0.85" '
+    body = (f'<rect x="1" y="1" width="208" height="62" rx="14" fill="#FFFFFF" fill-opacity="0.85" '
             f'stroke="{BORDER}" stroke-width="1.5"/>'
             f'<circle cx="32" cy="32" r="21" fill="url(#disc)" stroke="{GOLD}" stroke-width="2"/>'
             + text(32, 39, 'BS', 18, '#FFFFFF', SERIF, 'bold', 'middle', 'italic')
             + text(62, 26, 'realizzato da', 10, '#8A5A7E', SANS, 'normal')
-            + text(62, 45, 'Brivanta Software', 13.5, PLUM, SANS, 'bold'))
-    return svg(190, 64, body, gradient('disc', PLUM_LIGHT, PLUM))
+            + text(62, 45, 'Brivanta Software', 12.5, PLUM, SANS, 'bold'))
+    return svg(210, 64, body, gradient('disc', PLUM_LIGHT, PLUM))
 
 
 def site():

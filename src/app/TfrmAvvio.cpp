@@ -19,14 +19,14 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : TopLevelScreen(parent)
     setCentredPanel(panContainer);
     Look::setGradient(this, Look::plum(), Look::rose());
     Look::setSection(panContainer, QColor(255, 255, 255, 235), 24);
-    Look::setGradient(panFondo, Look::blush(), QColor(0xF4, 0xDC, 0xE4));
+    Look::setSection(panFondo, QColor(0xF8, 0xE4, 0xEB), 18);
     Look::setPicture(icoTitolo01, QStringLiteral("titolo"));
     Look::setPicture(imgSottotitolo, QStringLiteral("sottotitolo"));
     Look::setCommandPicture(imgApp01, QStringLiteral("app_clienti"));
     Look::setCommandPicture(btnApp01, QStringLiteral("app_clienti_titolo"));
     Look::setCommandPicture(imgApp02, QStringLiteral("app_agenda"));
     Look::setCommandPicture(btnApp02, QStringLiteral("app_agenda_titolo"));
-    Look::setCommandPicture(imgInfo, QStringLiteral("info"));
+    Look::setCommandPicture(imgInfo, QStringLiteral("informazioni"));
     Look::setCommandPicture(imgGuida, QStringLiteral("guida"));
     Look::setCommandPicture(imgSito, QStringLiteral("sito"));
     Look::setCommandPicture(imgMarchio, QStringLiteral("marchio"));

@@ -45,8 +45,8 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : TopLevelScreen(parent)
 
 void TfrmAvvio::FormClose()
 {
-    // exit() rather than quit(): quit() first asks every window to close, and
-    // the hidden top-level screens answer a close by showing the launcher.
+    // exit() ends the event loop at once; quit() may be refused by a window
+    // that does not accept its close, and the top-level screens never do.
     QCoreApplication::exit(0);
 }
 

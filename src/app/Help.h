@@ -9,7 +9,8 @@ class QWidget;
 // The help texts of the screens that have a help button, and the help window
 // that shows them. Each text is made of paragraphs separated by "\r\n\r\n".
 namespace Help {
-struct Topic {
+struct Topic
+{
     QString title;
     QString text;
 };
@@ -25,7 +26,8 @@ Topic grids();             // "Visualizzazione appuntamenti"
 // The manual "Guida.pdf": one chapter per topic, in the order of the overview.
 // Its first chapter keeps only the overview's own paragraphs, since each app
 // has a chapter of its own there.
-struct Chapter {
+struct Chapter
+{
     QString title;
     QStringList paragraphs;
 };

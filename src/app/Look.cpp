@@ -118,13 +118,13 @@ void Look::connectLink(QLabel* link, QWidget* picture, std::function<void()> mou
 void Look::linkDown(QLabel* link)
 {
     QPalette palette = link->palette();
-    palette.setColor(QPalette::WindowText, linkPressed());
+    palette.setColor(QPalette::WindowText, linkPressed);
     link->setPalette(palette);
 }
 
 void Look::linkUp(QLabel* link)
 {
     QPalette palette = link->palette();
-    palette.setColor(QPalette::WindowText, linkReleased());
+    palette.setColor(QPalette::WindowText, linkReleased);
     link->setPalette(palette);
 }

@@ -11,18 +11,20 @@ class QWidget;
 // The look every screen shares: the pictures of resources/pictures, the window
 // gradients and flat sections the screens are drawn with, and the links.
 namespace Look {
-// Colours the screens name.
-inline QColor steelBlue() { return QColor(0x46, 0x82, 0xB4); }
-inline QColor greyBlue() { return QColor(0xC3, 0xD0, 0xDE); }      // the client card's rectangle
-inline QColor lightSection() { return QColor(0xE7, 0xEF, 0xF7); }  // its field sections
-inline QColor infoBar() { return QColor(0x30, 0x30, 0xDD); }       // the bar under panInfo
-inline QColor linkPressed() { return QColor(0xFF, 0xA5, 0x00); }   // orange
-inline QColor linkReleased() { return QColor(0x00, 0x00, 0x8B); }  // dark blue
+// Colours the screens name: the steel blue of the window gradients, the
+// client card's grey-blue rectangle, its light field sections and the blue bar
+// under panInfo, and the link colours (orange while pressed, dark blue).
+constexpr QColor steelBlue(0x46, 0x82, 0xB4);
+constexpr QColor greyBlue(0xC3, 0xD0, 0xDE);
+constexpr QColor lightSection(0xE7, 0xEF, 0xF7);
+constexpr QColor infoBar(0x30, 0x30, 0xDD);
+constexpr QColor linkPressed(0xFF, 0xA5, 0x00);
+constexpr QColor linkReleased(0x00, 0x00, 0x8B);
 // The salon's own colours: the launcher and the help, information and picture windows.
-inline QColor plum() { return QColor(0x5B, 0x1E, 0x4E); }
-inline QColor rose() { return QColor(0xE9, 0xA6, 0xBB); }
-inline QColor blush() { return QColor(0xFB, 0xEE, 0xF2); }
-inline QColor gold() { return QColor(0xC9, 0xA2, 0x4B); }
+constexpr QColor plum(0x5B, 0x1E, 0x4E);
+constexpr QColor rose(0xE9, 0xA6, 0xBB);
+constexpr QColor blush(0xFB, 0xEE, 0xF2);
+constexpr QColor gold(0xC9, 0xA2, 0x4B);
 
 // ":/pictures/<name>.svg".
 QString picturePath(const QString& name);

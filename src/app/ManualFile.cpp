@@ -17,7 +17,8 @@
 namespace {
 const QString manualTitle = QStringLiteral("Guida all'utilizzo del software");
 
-struct Page {
+struct Page
+{
     QPdfWriter& writer;
     QPainter& painter;
     QRect body; // the printable area inside the margins, in device pixels

@@ -17,7 +17,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : TopLevelScreen(parent)
 {
     setupUi(this);
     setCentredPanel(panContainer);
-    Look::setGradient(this, Look::plum(), Look::rose());
+    Look::setGradient(this, Look::plum, Look::rose);
     Look::setSection(panContainer, QColor(255, 255, 255, 235), 24);
     Look::setSection(panFondo, QColor(0xF8, 0xE4, 0xEB), 18);
     Look::setPicture(icoTitolo01, QStringLiteral("titolo"));

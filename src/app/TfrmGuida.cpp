@@ -9,12 +9,12 @@ TfrmGuida* frmGuida = nullptr;
 TfrmGuida::TfrmGuida(QWidget* parent) : ModalScreen(parent)
 {
     setupUi(this);
-    Look::setGradient(this, Look::blush());
-    Look::setGradient(panTesta, Qt::white, Look::blush());
+    Look::setGradient(this, Look::blush);
+    Look::setGradient(panTesta, Qt::white, Look::blush);
     Look::setPicture(imgLogo, QStringLiteral("logo"));
     Look::setPicture(imgPDF, QStringLiteral("manuale"));
-    Look::connectLink(lnkWeb, imgPDF, [this] { lnkWebMouseDown(); }, [this] { lnkWebMouseUp(); },
-                      [this] { lnkWebClick(); });
+    Look::connectLink(
+        lnkWeb, imgPDF, [this] { lnkWebMouseDown(); }, [this] { lnkWebMouseUp(); }, [this] { lnkWebClick(); });
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
 }
 

@@ -9,14 +9,14 @@ TfrmInfo* frmInfo = nullptr;
 TfrmInfo::TfrmInfo(QWidget* parent) : ModalScreen(parent)
 {
     setupUi(this);
-    Look::setGradient(this, Look::blush());
-    Look::setSection(shpSepara, Look::rose());
+    Look::setGradient(this, Look::blush);
+    Look::setSection(shpSepara, Look::rose);
     Look::setPicture(imgLogo, QStringLiteral("logo"));
     Look::setPicture(imgInfo, QStringLiteral("info"));
     Look::setPicture(imgEmail, QStringLiteral("email"));
     lnkWeb->setText(Settings::makerEmail());
-    Look::connectLink(lnkWeb, imgEmail, [this] { lnkWebMouseDown(); }, [this] { lnkWebMouseUp(); },
-                      [this] { lnkWebClick(); });
+    Look::connectLink(
+        lnkWeb, imgEmail, [this] { lnkWebMouseDown(); }, [this] { lnkWebMouseUp(); }, [this] { lnkWebClick(); });
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
 }
 

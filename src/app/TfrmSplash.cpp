@@ -9,12 +9,12 @@ TfrmSplash* frmSplash = nullptr;
 TfrmSplash::TfrmSplash(QWidget* parent) : ModalScreen(parent, Placement::Owner)
 {
     setupUi(this);
-    Look::setGradient(this, Look::blush());
+    Look::setGradient(this, Look::blush);
     Look::setPicture(imgLogo, QStringLiteral("copertina"));
     Look::setPicture(imgWeb, QStringLiteral("globo"));
     lnkWeb->setText(Settings::makerWebSite());
-    Look::connectLink(lnkWeb, imgWeb, [this] { lnkWebMouseDown(); }, [this] { lnkWebMouseUp(); },
-                      [this] { lnkWebClick(); });
+    Look::connectLink(
+        lnkWeb, imgWeb, [this] { lnkWebMouseDown(); }, [this] { lnkWebMouseUp(); }, [this] { lnkWebClick(); });
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);
 }
 

@@ -64,7 +64,7 @@ private Q_SLOTS:
 
     void clientParagraphsOpenAsTheCardSays()
     {
-        const QStringList openings {
+        const QStringList openings{
             "L'app Clienti e Trattamenti memorizza le informazioni anagrafiche",
             "Nell'archivio dei clienti e dei trattamenti è possibile annotare",
             "Per inserire una scheda in archivio, bisogna fare clic sul pulsante Nuovo",

@@ -19,8 +19,7 @@
 namespace {
 // Clicks command on the launcher, and runs inspect on the modal window it
 // opens, which inspect leaves through its "Chiudi" button.
-template <class Window>
-void clickAndInspect(const char* command, const std::function<void(Window*)>& inspect)
+template <class Window> void clickAndInspect(const char* command, const std::function<void(Window*)>& inspect)
 {
     bool done = false;
     QTimer::singleShot(0, [&] {
@@ -83,10 +82,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("screen");
-        QTest::newRow("client picture") << "imgApp01" << "frmClienti";
-        QTest::newRow("client caption") << "btnApp01" << "frmClienti";
-        QTest::newRow("agenda picture") << "imgApp02" << "frmAgenda";
-        QTest::newRow("agenda caption") << "btnApp02" << "frmAgenda";
+        QTest::newRow("client picture") << "imgApp01"
+                                        << "frmClienti";
+        QTest::newRow("client caption") << "btnApp01"
+                                        << "frmClienti";
+        QTest::newRow("agenda picture") << "imgApp02"
+                                        << "frmAgenda";
+        QTest::newRow("agenda caption") << "btnApp02"
+                                        << "frmAgenda";
     }
 
     void appsShowTheirScreen()

@@ -16,8 +16,8 @@ private Q_SLOTS:
         const QString path = QStringLiteral(BRIVANTA_BIN_DIR "/Guida.pdf");
         QVERIFY2(QFileInfo::exists(path), qPrintable(path));
         QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
-                                                      QStringLiteral("-")});
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
         QVERIFY2(pdftotext.waitForFinished(60000), "pdftotext did not finish");
         QCOMPARE(pdftotext.exitCode(), 0);
         // Long titles may wrap: compare with the white space run together.

@@ -88,10 +88,10 @@ void Look::setCommandPicture(QAbstractButton* button, const QString& name)
     if (auto* tool = qobject_cast<QToolButton*>(button))
         tool->setAutoRaise(true);
     button->setStyleSheet(QStringLiteral("QAbstractButton { border: none; background: transparent; padding: 0; }"
-                                         "QAbstractButton:hover { background: rgba(255, 255, 255, 70); "
-                                         "border-radius: 8px; }"
+                                         "QAbstractButton:hover { background: rgba(233, 166, 187, 45); "
+                                         "border-radius: 14px; }"
                                          "QAbstractButton:pressed { background: rgba(91, 30, 78, 40); "
-                                         "border-radius: 8px; }"));
+                                         "border-radius: 14px; }"));
 }
 
 void Look::setPicture(QLabel* label, const QString& name)

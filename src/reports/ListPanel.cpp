@@ -1,22 +1,12 @@
 #include "reports/ListPanel.h"
 
 #include "app/Conventions.h"
-
-#include <QIcon>
-
-namespace {
-void showPicture(QLabel* label, const QString& name)
-{
-    label->setPixmap(QIcon(QStringLiteral(":/pictures/") + name + QStringLiteral(".svg")).pixmap(label->size()));
-    label->setAlignment(Qt::AlignCenter);
-}
-} // namespace
+#include "app/Look.h"
 
 ListPanel::ListPanel(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    showPicture(icoIstruzioni, QStringLiteral("info"));
-    showPicture(imgLente, QStringLiteral("trova"));
+    Look::setPicture(icoIstruzioni, QStringLiteral("info"));
     Conventions::onKeyDown(txtTrova, [this](QKeyEvent* event) { return txtTrovaKeyDown(event); });
     connect(btnTrova, &QPushButton::clicked, this, &ListPanel::btnTrovaClick);
     connect(btnStampa, &QPushButton::clicked, this, &ListPanel::btnStampaClick);
@@ -25,7 +15,7 @@ ListPanel::ListPanel(QWidget* parent) : QWidget(parent)
 
 void ListPanel::setTitle(const QString& picture, const QString& reportTitle)
 {
-    showPicture(imgLogo, picture);
+    Look::setPicture(imgLogo, picture);
     m_reportTitle = reportTitle;
 }
 

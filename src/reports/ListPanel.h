@@ -24,7 +24,7 @@ class ListPanel final : public QWidget, public Ui::ListPanel
 public:
     explicit ListPanel(QWidget* parent = nullptr);
 
-    // The title picture (a name under :/pictures/) and the printed report's title.
+    // The title picture (a name of Look's pictures) and the printed report's title.
     void setTitle(const QString& picture, const QString& reportTitle);
     const QString& reportTitle() const { return m_reportTitle; }
     // The look of a search's result panel: its hint, its instruction picture

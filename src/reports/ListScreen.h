@@ -11,7 +11,4 @@ class ListScreen : public ModalScreen
     Q_OBJECT
 public:
     explicit ListScreen(QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 };

@@ -1,6 +1,7 @@
 #include "clients/TfrmAllegaCartella.h"
 
 #include "app/FileDialog.h"
+#include "app/Look.h"
 #include "app/Messages.h"
 #include "app/TMisc.h"
 #include "app/Text.h"
@@ -17,17 +18,22 @@ const QString kDialogFilter = QStringLiteral("Tutti i file (*.*)");
 const QString kOverwrite = QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo "
                                           "stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
 const QString kCallerTag = QStringLiteral("clienti");
+constexpr QColor kSlotBlue(0xA8, 0xCA, 0xE5);
 } // namespace
 
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent) : ModalScreen(parent)
 {
     setupUi(this);
+    Look::setGradient(this, Look::steelBlue);
+    for (QWidget* band : {panFile01, panFile02, panFile03})
+        Look::setGradient(band, kSlotBlue);
     m_slots = {{
         {txtFile01, txtDesc01, btnSfoglia01, btnApri01, imgCancella01},
         {txtFile02, txtDesc02, btnSfoglia02, btnApri02, imgCancella02},
         {txtFile03, txtDesc03, btnSfoglia03, btnApri03, imgCancella03},
     }};
     for (const Slot& slot : m_slots) {
+        Look::setCommandPicture(slot.imgCancella, QStringLiteral("gomma"));
         connect(slot.btnSfoglia, &QPushButton::clicked, this, [this, slot] { btnSfogliaClick(slot); });
         connect(slot.btnApri, &QPushButton::clicked, this, [this, slot] { btnApriClick(slot); });
         connect(slot.imgCancella, &QToolButton::clicked, this, [this, slot] { imgCancellaClick(slot); });

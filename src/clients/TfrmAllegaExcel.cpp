@@ -2,6 +2,7 @@
 
 #include "app/Clock.h"
 #include "app/Conventions.h"
+#include "app/Look.h"
 #include "app/Messages.h"
 #include "app/Text.h"
 #include "appointments/Amount.h"
@@ -37,6 +38,7 @@ const QString kTitle = QStringLiteral("Trattamenti di ");
 const QString kReportTitle = QStringLiteral("Riepilogo trattamenti di ");
 const QString kRule = QStringLiteral("--------------------------");
 const QString kTotalCaption = QStringLiteral("TOTALE IMPORTI:    ");
+constexpr QColor kWindowBlue(0x42, 0x7A, 0xA8);
 
 int capacity(TSchedaTrattamento::Field field)
 {
@@ -47,6 +49,10 @@ int capacity(TSchedaTrattamento::Field field)
 TfrmAllegaExcel::TfrmAllegaExcel(QWidget* parent) : ModalScreen(parent)
 {
     setupUi(this);
+    Look::setGradient(this, kWindowBlue);
+    Look::setPicture(imgDecorazione, QStringLiteral("logo"));
+    Look::setCommandPicture(impData, QStringLiteral("calendario"));
+    Look::setCommandPicture(impOra, QStringLiteral("orologio"));
     using Field = TSchedaTrattamento::Field;
     txtData->setMaxLength(capacity(Field::Data));
     txtOra->setMaxLength(capacity(Field::Ora));

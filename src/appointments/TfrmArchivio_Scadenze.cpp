@@ -20,6 +20,7 @@
 #include "storage/TSchedaAppuntamento.h"
 
 #include <QKeyEvent>
+#include <QRegularExpression>
 
 TfrmArchivio_Scadenze* frmArchivio_Scadenze = nullptr;
 
@@ -110,7 +111,7 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget* parent) : TopLevelScreen(p
 {
     setupUi(this);
     setAttribute(Qt::WA_StyledBackground);
-    setCentredPanel(panSfondo);
+    setCentredPanel(panContainer);
 
     for (int hour = 0; hour < 24; ++hour)
         txtOreApp->addItem(twoDigits(hour));
@@ -194,11 +195,13 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget* parent) : TopLevelScreen(p
     };
     for (const auto& hint : hints)
         Conventions::setHint(hint.command, panInfo, QString::fromUtf8(hint.hint));
-    for (QWidget* surface : {static_cast<QWidget*>(this), panSfondo, static_cast<QWidget*>(panComandi),
-                             static_cast<QWidget*>(panScheda)})
-        Conventions::clearsHint(surface, panInfo);
-    for (QLabel* label : panSfondo->findChildren<QLabel*>())
-        if (label != panInfo && label != lblPosizione)
+    // The background, its shapes and the labels and pictures drawn on them.
+    Conventions::clearsHint(this, panInfo);
+    Conventions::clearsHint(panContainer, panInfo);
+    for (QFrame* shape : panContainer->findChildren<QFrame*>(QRegularExpression(QStringLiteral("^shp"))))
+        Conventions::clearsHint(shape, panInfo);
+    for (QLabel* label : panContainer->findChildren<QLabel*>())
+        if (label != panInfo)
             Conventions::clearsHint(label, panInfo);
 }
 

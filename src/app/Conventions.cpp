@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -158,6 +159,16 @@ void Conventions::returnRing(const QList<QWidget*>& fields)
 {
     for (int i = 0; i < fields.size(); ++i)
         returnMovesTo(fields.at(i), fields.at((i + 1) % fields.size()));
+}
+
+void Conventions::replaceTypedText(QLineEdit* field, const QString& text)
+{
+    const QString typed = field->text();
+    if (text == typed)
+        return;
+    const qsizetype fromEnd = typed.size() - field->cursorPosition();
+    field->setText(text);
+    field->setCursorPosition(int(qMax<qsizetype>(0, text.size() - fromEnd)));
 }
 
 void Conventions::bindFocusFrame(QWidget* field, QWidget* frame)

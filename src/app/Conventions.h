@@ -6,6 +6,7 @@
 
 class QKeyEvent;
 class QLabel;
+class QLineEdit;
 
 // The user-interface conventions every screen follows: key handlers that may
 // discard a key, the Return-key chain, focus frames and the status hint panel.
@@ -33,6 +34,10 @@ bool discardUnlessDigit(const QKeyEvent* event, const QString& extra = QString()
 void returnMovesTo(QWidget* from, QWidget* to);
 // Return moves the focus along fields, the last one leading back to the first.
 void returnRing(const QList<QWidget*>& fields);
+
+// A field's typing rule (trimmed, upper-cased, ...) puts text in place of what
+// the user just typed; the cursor keeps its distance from the end of the text.
+void replaceTypedText(QLineEdit* field, const QString& text);
 
 // Shows frame while field has the focus.
 void bindFocusFrame(QWidget* field, QWidget* frame);

@@ -15,6 +15,15 @@ QString Text::trim(const QString& text)
     return text.mid(first, last - first);
 }
 
+QString Text::upperCase(const QString& text)
+{
+    QString upper = text;
+    for (QChar& c : upper)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    return upper;
+}
+
 namespace {
 QString twoDigits(int value)
 {

@@ -8,6 +8,9 @@ namespace Text {
 // Removes every character of code 32 or less at both ends.
 QString trim(const QString& text);
 inline bool isBlank(const QString& text) { return trim(text).isEmpty(); }
+// Turns the letters a-z into A-Z and leaves every other character, accented
+// letters included, as it is.
+QString upperCase(const QString& text);
 
 // The process-wide short date format "dd/mm/yyyy".
 QString formatDate(const QDate& date);

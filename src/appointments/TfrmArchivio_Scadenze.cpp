@@ -235,15 +235,14 @@ void TfrmArchivio_Scadenze::loadRecord(const TSchedaAppuntamento& scheda, qint64
     lblPosizione->setText(QString::number(position));
 }
 
-bool TfrmArchivio_Scadenze::showRecordAt(qint64 index)
+void TfrmArchivio_Scadenze::showRecordAt(qint64 index)
 {
     const auto record = RecordFile::read(archive(), TSchedaAppuntamento::Size, index);
     if (!record) {
         showArchiveError();
-        return false;
+        return;
     }
     loadRecord(TSchedaAppuntamento::decode((*record).constData()), index + 1);
-    return true;
 }
 
 TSchedaAppuntamento TfrmArchivio_Scadenze::cardRecord() const
@@ -500,8 +499,9 @@ void TfrmArchivio_Scadenze::btnWhatsAppClick()
         txtCel->setFocus(Qt::OtherFocusReason);
         return;
     }
-    TMisc::Open(WhatsApp::sendAddress(
-        txtCel->text(), WhatsApp::confirmationText(txtOreApp->currentText(), txtMinutiApp->currentText(), txtData->text())));
+    const QString text =
+        WhatsApp::confirmationText(txtOreApp->currentText(), txtMinutiApp->currentText(), txtData->text());
+    TMisc::Open(WhatsApp::sendAddress(txtCel->text(), text));
 }
 
 bool TfrmArchivio_Scadenze::txtDataKeyDown(QKeyEvent* event)
@@ -583,9 +583,7 @@ bool TfrmArchivio_Scadenze::txtCelKeyDown(QKeyEvent* event)
 
 void TfrmArchivio_Scadenze::txtEmailTyping()
 {
-    const QString trimmed = Text::trim(txtEmail->text());
-    if (trimmed != txtEmail->text())
-        txtEmail->setText(trimmed);
+    Conventions::replaceTypedText(txtEmail, Text::trim(txtEmail->text()));
 }
 
 bool TfrmArchivio_Scadenze::txtImportoKeyDown(QKeyEvent* event)

@@ -2,7 +2,14 @@
 
 TfrmExpGiornaliere* frmExpGiornaliere = nullptr;
 
-TfrmExpGiornaliere::TfrmExpGiornaliere(QWidget* parent) : ModalScreen(parent)
+TfrmExpGiornaliere::TfrmExpGiornaliere(QWidget* parent) : AgendaGridScreen(parent)
 {
-    setupUi(this);
+    Ui::TfrmExpGiornaliere::setupUi(this);
+    setUpAgendaGrid(QStringLiteral("Appuntamenti del giorno"), QStringLiteral("Appuntamenti_Giornalieri.xls"),
+                    QStringLiteral("Appuntamenti del giorno"));
+}
+
+AgendaSelection::Rule TfrmExpGiornaliere::selection() const
+{
+    return AgendaSelection::onDay(calendarDate());
 }

@@ -1,13 +1,17 @@
 #pragma once
 
-#include "app/Screen.h"
+#include "agenda/AgendaGridScreen.h"
 #include "ui_TfrmExpImminenti.h"
 
-class TfrmExpImminenti final : public ModalScreen, public Ui::TfrmExpImminenti
+// The imminent appointments in a grid, exported to "Appuntamenti_Imminenti.xls".
+class TfrmExpImminenti final : public AgendaGridScreen, public Ui::TfrmExpImminenti
 {
     Q_OBJECT
 public:
     explicit TfrmExpImminenti(QWidget* parent = nullptr);
+
+private:
+    AgendaSelection::Rule selection() const override;
 };
 
 extern TfrmExpImminenti* frmExpImminenti;

@@ -2,7 +2,14 @@
 
 TfrmExpMensili* frmExpMensili = nullptr;
 
-TfrmExpMensili::TfrmExpMensili(QWidget* parent) : ModalScreen(parent)
+TfrmExpMensili::TfrmExpMensili(QWidget* parent) : AgendaGridScreen(parent)
 {
-    setupUi(this);
+    Ui::TfrmExpMensili::setupUi(this);
+    setUpAgendaGrid(QStringLiteral("Appuntamenti del mese"), QStringLiteral("Appuntamenti_Mensili.xls"),
+                    QStringLiteral("Appuntamenti del mese"));
+}
+
+AgendaSelection::Rule TfrmExpMensili::selection() const
+{
+    return AgendaSelection::inMonth(calendarDate());
 }

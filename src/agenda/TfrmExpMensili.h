@@ -1,13 +1,18 @@
 #pragma once
 
-#include "app/Screen.h"
+#include "agenda/AgendaGridScreen.h"
 #include "ui_TfrmExpMensili.h"
 
-class TfrmExpMensili final : public ModalScreen, public Ui::TfrmExpMensili
+// The appointments of the month and year of the date selected in the agenda's
+// calendar, exported to "Appuntamenti_Mensili.xls".
+class TfrmExpMensili final : public AgendaGridScreen, public Ui::TfrmExpMensili
 {
     Q_OBJECT
 public:
     explicit TfrmExpMensili(QWidget* parent = nullptr);
+
+private:
+    AgendaSelection::Rule selection() const override;
 };
 
 extern TfrmExpMensili* frmExpMensili;

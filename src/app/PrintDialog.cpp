@@ -1,5 +1,7 @@
 #include "app/PrintDialog.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -38,6 +40,14 @@ void PrintDialog::preview(QPrinter& printer, QWidget* parent, const std::functio
     }
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
+    // The pages are laid out for their own paper and orientation; the preview
+    // only shows and prints them.
+    const QStringList setup{QCoreApplication::translate("QPrintPreviewDialog", "Portrait"),
+                            QCoreApplication::translate("QPrintPreviewDialog", "Landscape"),
+                            QCoreApplication::translate("QPrintPreviewDialog", "Page setup")};
+    for (QAction* action : dialog.findChildren<QAction*>())
+        if (setup.contains(action->text()))
+            action->setVisible(false);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* p) { render(p); });
     dialog.exec();
 }

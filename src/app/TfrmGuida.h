@@ -8,6 +8,15 @@ class TfrmGuida final : public ModalScreen, public Ui::TfrmGuida
     Q_OBJECT
 public:
     explicit TfrmGuida(QWidget* parent = nullptr);
+
+protected:
+    void FormShow() override;
+
+private:
+    void lnkWebClick();
+    void lnkWebMouseDown();
+    void lnkWebMouseUp();
+    void btnChiudiClick();
 };
 
 extern TfrmGuida* frmGuida;

@@ -8,6 +8,12 @@ class TfrmSplash final : public ModalScreen, public Ui::TfrmSplash
     Q_OBJECT
 public:
     explicit TfrmSplash(QWidget* parent = nullptr);
+
+private:
+    void lnkWebClick();
+    void lnkWebMouseDown();
+    void lnkWebMouseUp();
+    void btnChiudiClick();
 };
 
 extern TfrmSplash* frmSplash;

@@ -1,13 +1,18 @@
 #pragma once
 
-#include "app/Screen.h"
+#include "reports/GridScreen.h"
 #include "ui_TfrmExpScadenzario.h"
 
-class TfrmExpScadenzario final : public ModalScreen, public Ui::TfrmExpScadenzario
+// Every appointment of the archive, in file order, exported to
+// "Riepilogo_Appuntamenti.xls".
+class TfrmExpScadenzario final : public GridScreen, public Ui::TfrmExpScadenzario
 {
     Q_OBJECT
 public:
     explicit TfrmExpScadenzario(QWidget* parent = nullptr);
+
+protected:
+    void FormShow() override;
 };
 
 extern TfrmExpScadenzario* frmExpScadenzario;

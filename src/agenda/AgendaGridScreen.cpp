@@ -1,0 +1,39 @@
+#include "agenda/AgendaGridScreen.h"
+
+#include "agenda/TfrmAgenda.h"
+#include "appointments/AppointmentGrid.h"
+#include "storage/TSchedaAppuntamento.h"
+
+namespace {
+const int kKeyColumn = 14;
+} // namespace
+
+AgendaGridScreen::AgendaGridScreen(QWidget* parent) : GridScreen(parent) {}
+
+void AgendaGridScreen::setUpAgendaGrid(const QString& logo, const QString& fileName, const QString& sheetName)
+{
+    QList<GridColumn> columns = AppointmentGrid::columns(140);
+    columns.append({QStringLiteral("Codice univoco"), 150, QStringLiteral("Codice univoco"), 150});
+    setUpGrid({logo, fileName, sheetName, columns, Help::grids()});
+}
+
+QDate AgendaGridScreen::calendarDate()
+{
+    return frmAgenda->calAppuntamenti->selectedDate();
+}
+
+void AgendaGridScreen::FormShow()
+{
+    const AgendaSelection::Rule selects = selection();
+    const bool loaded = loadGrid(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
+                                 [&selects](const char* record, QStringList& cells) {
+                                     if (!selects(record))
+                                         return false;
+                                     const TSchedaAppuntamento appointment = TSchedaAppuntamento::decode(record);
+                                     cells = AppointmentGrid::cells(appointment);
+                                     cells.append(AgendaSelection::sortKey(appointment));
+                                     return true;
+                                 });
+    if (loaded)
+        sortGrid(kKeyColumn);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <functional>
+
+struct TSchedaAppuntamento;
+
+// Which appointments the agenda and its grids show, and the key that puts
+// them in date and time order. A rule reads a stored record's bytes and
+// decodes only what it needs, the cheapest test first, so that a scan of a
+// large archive stays fast.
+namespace AgendaSelection {
+// Tells whether the stored appointment record (TSchedaAppuntamento::Size bytes) is selected.
+using Rule = std::function<bool(const char* record)>;
+
+// Imminent on today: the flag, trimmed, is exactly "No", and the date minus
+// the notice days is today or earlier (no lower bound). A date that is not
+// "dd/mm/yyyy" or notice days that are not a whole number make the record not
+// imminent; the records after it are judged as usual.
+Rule imminent(const QDate& today);
+// The stored date, trimmed, is day as "dd/mm/yyyy" text; any flag.
+Rule onDay(const QDate& day);
+// The stored date's month (characters 4-5) and year (7-10), compared as
+// text, are those of day; any day of the month, any flag.
+Rule inMonth(const QDate& day);
+
+// Year, month and day taken from the date's characters, then hours and
+// minutes, run together and trimmed: 12 digits for well-formed data.
+QString sortKey(const TSchedaAppuntamento& appointment);
+} // namespace AgendaSelection

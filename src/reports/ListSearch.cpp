@@ -1,0 +1,30 @@
+#include "reports/ListSearch.h"
+
+#include "reports/AsciiCase.h"
+
+ListSearch::Result ListSearch::find(const ListLines& lines, qsizetype selected, const QString& typed)
+{
+    const qsizetype count = lines.size();
+    if (count == 0)
+        return {Outcome::EmptyList, -1};
+    if (selected < 0 || selected >= count)
+        selected = 0;
+
+    const QString text = AsciiCase::lowered(typed);
+    const bool findNext = text == m_last;
+    m_last = text;
+    const auto matches = [&](qsizetype row) { return AsciiCase::contains(lines.line(row), text); };
+
+    // A new search tests the first line first; "find next" starts after the
+    // selected line and comes back to it last.
+    const qsizetype start = findNext ? selected : 0;
+    if (!findNext && matches(start))
+        return {Outcome::Found, start};
+    for (qsizetype row = (start + 1) % count;; row = (row + 1) % count) {
+        if (matches(row))
+            return {Outcome::Found, row};
+        if (row == start)
+            break;
+    }
+    return {Outcome::NotFound, selected};
+}

@@ -1,0 +1,92 @@
+#include "reports/ListLine.h"
+
+#include <QTest>
+
+class ListLineTest final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void column_data();
+    void column();
+    void lastColumn_data();
+    void lastColumn();
+    void statusListLine();
+};
+
+void ListLineTest::column_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("padded") << "ROSSI" << 10 << "ROSSI     ";
+    QTest::newRow("cut") << "ROSSI MARIO1" << 10 << "ROSSI MARI";
+    QTest::newRow("exact") << "ROSSI" << 5 << "ROSSI";
+    QTest::newRow("trimmed first") << "\t  ROSSI \r\n" << 7 << "ROSSI  ";
+    QTest::newRow("trim is on codes up to 32 only")
+        << QStringLiteral("\u00A0ROSSI") << 7 << QStringLiteral("\u00A0ROSSI ");
+    QTest::newRow("blanks") << "     " << 4 << "    ";
+    QTest::newRow("empty") << "" << 3 << "   ";
+    QTest::newRow("inner spaces kept") << "A  B" << 6 << "A  B  ";
+    QTest::newRow("euro sign is one unit") << QStringLiteral("\u20AC 12,50") << 3 << QStringLiteral("\u20AC 1");
+    QTest::newRow("accented letters are one unit")
+        << QStringLiteral("Citt\u00E0") << 6 << QStringLiteral("Citt\u00E0 ");
+    QTest::newRow("a pair of UTF-16 units counts two")
+        << QStringLiteral("\U0001F600ab") << 3 << QStringLiteral("\U0001F600a");
+}
+
+void ListLineTest::column()
+{
+    QFETCH(QString, value);
+    QFETCH(int, width);
+    QFETCH(QString, expected);
+    QCOMPARE(ListLine::column(value, width), expected);
+    QString line = QStringLiteral("Data: ");
+    ListLine::appendColumn(line, value, width);
+    QCOMPARE(line, QStringLiteral("Data: ") + expected);
+}
+
+void ListLineTest::lastColumn_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("trimmed") << "  45,00 "
+                             << "45,00";
+    QTest::newRow("long values are not cut") << QString(300, QLatin1Char('x')) << QString(300, QLatin1Char('x'));
+    QTest::newRow("blanks give nothing") << "    "
+                                         << "";
+}
+
+void ListLineTest::lastColumn()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, expected);
+    QString line = QStringLiteral("  Importo: \u20AC ");
+    ListLine::appendLast(line, value);
+    QCOMPARE(line, QStringLiteral("  Importo: \u20AC ") + expected);
+}
+
+void ListLineTest::statusListLine()
+{
+    // The line of the status lists, built piece by piece as the screens do.
+    QString line = QStringLiteral("Data: ");
+    ListLine::appendColumn(line, QStringLiteral("10/05/2024"), 10);
+    line += QStringLiteral("  Ora: ");
+    ListLine::appendColumn(line, QStringLiteral("15:30"), 5);
+    line += QStringLiteral("  ");
+    ListLine::appendColumn(line, QStringLiteral("Pulizia viso e manicure completa con smalto semipermanente"), 42);
+    line += QStringLiteral("  Cliente: ");
+    ListLine::appendColumn(line, QStringLiteral(" Rossi Anna "), 30);
+    line += QStringLiteral("  Cel. ");
+    ListLine::appendColumn(line, QStringLiteral("333 1234567"), 14);
+    line += QStringLiteral("  Importo: \u20AC ");
+    ListLine::appendLast(line, QStringLiteral(" 45,00 "));
+
+    QCOMPARE(line, QStringLiteral("Data: 10/05/2024  Ora: 15:30  Pulizia viso e manicure completa con smalt  Cliente: "
+                                  "Rossi Anna                      Cel. 333 1234567     Importo: \u20AC 45,00"));
+    QCOMPARE(line.size(), 152);
+}
+
+QTEST_APPLESS_MAIN(ListLineTest)
+#include "ListLineTest.moc"

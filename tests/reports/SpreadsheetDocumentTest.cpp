@@ -1,0 +1,165 @@
+#include "reports/SpreadsheetDocument.h"
+#include "reports/GridRows.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// The document as the spreadsheet program expects it, piece by piece, for the
+// sheet "Prova" with the two columns below.
+const QByteArrayList kHead = {
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "xmlns=\"http://www.w3.org/TR/REC-html40\">",
+    "<head>",
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">",
+    "<!--[if gte mso 9]><xml>",
+    "<x:ExcelWorkbook>",
+    "<x:ExcelWorksheets>",
+    "<x:ExcelWorksheet>",
+    "<x:Name>Prova</x:Name>",
+    "<x:WorksheetOptions>",
+    "<x:Selected/>",
+    "<x:Panes>",
+    "<x:Pane>",
+    "<x:Number>1</x:Number>",
+    "<x:ActiveRow>3</x:ActiveRow>",
+    "</x:Pane>",
+    "</x:Panes>",
+    "<x:ProtectContents>False</x:ProtectContents>",
+    "<x:ProtectObjects>False</x:ProtectObjects>",
+    "<x:ProtectScenarios>False</x:ProtectScenarios>",
+    "</x:WorksheetOptions>",
+    "</x:ExcelWorksheet>",
+    "</x:ExcelWorksheets>",
+    "</x:ExcelWorkbook>",
+    "</xml><![endif]-->",
+    "</head>",
+    "<body>",
+    "<table x:str>",
+    "<tr>",
+    "<td style=\"text-align: left; font-weight: bold;\" width=180>Data appuntamento</td>",
+    "<td style=\"text-align: left; font-weight: bold;\" width=300>Modalit\xE0 di pagamento</td>",
+    "</tr>",
+};
+const QByteArrayList kTail = {"</table>", "</body>", "</html>"};
+
+QList<GridColumn> twoColumns()
+{
+    return {{QStringLiteral("Data"), 130, QStringLiteral("Data appuntamento"), 180},
+            {QStringLiteral("Pagamento"), 250, QStringLiteral("Modalit\u00E0 di pagamento"), 300}};
+}
+
+QByteArray cell(const QByteArray& value)
+{
+    return "<td style=\"text-align: left;\">" + value + "</td>";
+}
+} // namespace
+
+class SpreadsheetDocumentTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Compares piece by piece, so a difference names the piece it is in.
+    static void comparePieces(const QByteArray& actual, const QByteArrayList& pieces)
+    {
+        qsizetype at = 0;
+        for (const QByteArray& piece : pieces) {
+            QCOMPARE(actual.mid(at, piece.size()), piece);
+            at += piece.size();
+        }
+        QCOMPARE(at, actual.size());
+    }
+
+private Q_SLOTS:
+    void documentPieceByPiece()
+    {
+        GridRows rows(3);
+        rows.append({QStringLiteral("1"), QStringLiteral("10/05/2024"), QStringLiteral("Contanti  ")});
+        rows.append(
+            {QStringLiteral("2"), QStringLiteral(" 11/05/2024"), QStringLiteral("Carta \u20AC 5, pi\u00F9 tardi")});
+
+        const QByteArray document = SpreadsheetDocument::build(QStringLiteral("Prova"), twoColumns(), rows);
+
+        // Column 0, the row number, is not written; cells are trimmed.
+        comparePieces(document, kHead +
+                                    QByteArrayList{"<tr>", cell("10/05/2024"), cell("Contanti"), "</tr>", "<tr>",
+                                                   cell("11/05/2024"), cell("Carta \x80 5, pi\xF9 tardi"), "</tr>"} +
+                                    kTail);
+        QVERIFY(!document.contains('\n'));
+        QVERIFY(!document.contains('\r'));
+    }
+
+    void markupIsEscaped_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("less than") << QStringLiteral("prima <dopo") << QByteArray("prima &lt;dopo");
+        QTest::newRow("ampersand") << QStringLiteral("Rossi & figli") << QByteArray("Rossi &amp; figli");
+        QTest::newRow("tag") << QStringLiteral("<td>x</td>") << QByteArray("&lt;td&gt;x&lt;/td&gt;");
+        QTest::newRow("entity stays text") << QStringLiteral("&amp;") << QByteArray("&amp;amp;");
+        QTest::newRow("quotes as they are") << QStringLiteral("l'\"olio\"") << QByteArray("l'\"olio\"");
+    }
+
+    void markupIsEscaped()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, written);
+        GridRows rows(3);
+        rows.append({QStringLiteral("1"), text, QString()});
+
+        const QByteArray document = SpreadsheetDocument::build(QStringLiteral("Prova"), twoColumns(), rows);
+
+        comparePieces(document, kHead + QByteArrayList{"<tr>", cell(written), cell(""), "</tr>"} + kTail);
+    }
+
+    void sheetNameAndTitlesAreEscapedToo()
+    {
+        const QByteArray document = SpreadsheetDocument::build(
+            QStringLiteral("A & B"), {{QStringLiteral("x"), 10, QStringLiteral("<x>"), 20}}, GridRows(2));
+        QVERIFY(document.contains("<x:Name>A &amp; B</x:Name>"));
+        QVERIFY(document.contains("width=20>&lt;x&gt;</td></tr></table>"));
+    }
+
+    void emptyRowsGiveEmptyCells()
+    {
+        GridRows rows(3);
+        rows.appendEmpty(2);
+        const QByteArray document = SpreadsheetDocument::build(QStringLiteral("Prova"), twoColumns(), rows);
+        comparePieces(document,
+                      kHead + QByteArrayList{"<tr>", cell(""), cell(""), "</tr>", "<tr>", cell(""), cell(""), "</tr>"} +
+                          kTail);
+    }
+
+    void saveReplacesTheWholeFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Prova.xls"));
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write(QByteArray(500, 'x'));
+        }
+        QCOMPARE(SpreadsheetDocument::save(path, "<html></html>"), QString());
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("<html></html>"));
+        // No temporary file is left behind.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Prova.xls")});
+    }
+
+    void saveFailureIsReported()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Prova.xls"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Prova.xls")));
+        QVERIFY(!SpreadsheetDocument::save(path, "<html></html>").isEmpty());
+        QVERIFY(QFileInfo(path).isDir());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(SpreadsheetDocumentTest)
+#include "SpreadsheetDocumentTest.moc"

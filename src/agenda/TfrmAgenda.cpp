@@ -42,6 +42,7 @@ TfrmAgenda::TfrmAgenda(QWidget* parent) : TopLevelScreen(parent)
     setupUi(this);
     setAttribute(Qt::WA_StyledBackground);
     setCentredPanel(panContainer);
+    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
     calAppuntamenti->setSelectedDate(Clock::today());
 
     Look::setPicture(imgPresenti, QStringLiteral("agenda_si"));
@@ -51,12 +52,12 @@ TfrmAgenda::TfrmAgenda(QWidget* parent) : TopLevelScreen(parent)
     Look::setCommandPicture(btnGiorno, QStringLiteral("giorno"));
     Look::setCommandPicture(btnMese, QStringLiteral("mese"));
     Look::setCommandPicture(btnArchivio, QStringLiteral("archivio"));
-    Look::setCommandPicture(appApriArchivio, QStringLiteral("calendario"));
+    Look::setCommandPicture(appApriArchivio, QStringLiteral("aggiungi"));
     Look::setCommandPicture(btnWhatsApp, QStringLiteral("whatsapp"));
     Look::setCommandPicture(btnStampa, QStringLiteral("stampa"));
     Look::setCommandPicture(btnExcel, QStringLiteral("excel"));
     // The spreadsheet icon with its caption beside it.
-    btnExcel->setIconSize(QSize(40, 40));
+    btnExcel->setIconSize(QSize(32, 32));
     Look::setCommandPicture(imgGuida, QStringLiteral("guida"));
     Look::setCommandPicture(imgEsci, QStringLiteral("esci"));
     showImminent(false);

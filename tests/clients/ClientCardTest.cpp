@@ -44,7 +44,6 @@ enum Offset {
     ProvNasc = 133,
     IndirizzoRes = 189,
     TelCel = 613,
-    Email = 675,
     Note = 1612,
     Ricontatta = 1863,
     File01 = 1866,

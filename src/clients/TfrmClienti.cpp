@@ -415,6 +415,11 @@ void TfrmClienti::cmdFileClick()
 {
     TfrmAllegaCartella attachments(this);
     attachments.lblMemory->setText(kCallerTag);
+    // The dialog's slots in the order of the card's hidden labels.
+    QLineEdit* const slots[] = {attachments.txtFile01, attachments.txtFile02, attachments.txtFile03,
+                                attachments.txtDesc01, attachments.txtDesc02, attachments.txtDesc03};
+    for (int i = 0; i < m_attachments.size(); ++i)
+        slots[i]->setText(Text::trim(m_attachments.at(i)->text()));
     attachments.exec();
 }
 

@@ -154,6 +154,7 @@ private Q_SLOTS:
     void screensOpened_data();
     void screensOpened();
     void emailButton();
+    void attachmentsHandedToTheDialog();
 
     void showingStartsANewCard();
     void exitShowsTheLauncher();
@@ -626,6 +627,30 @@ void ClientCardTest::emailButton()
     // The quotes the card puts around the address are the shell's, removed by TMisc.
     QCOMPARE(TMisc::opened(), QStringList({"mailto:maria.rossi@example.it", "mailto:"}));
     QCOMPARE(Messages::shownTexts(), QStringList());
+}
+
+void ClientCardTest::attachmentsHandedToTheDialog()
+{
+    const QList<QLabel*> labels = {frmClienti->lblFile01, frmClienti->lblFile02, frmClienti->lblFile03,
+                                   frmClienti->lblDesc01, frmClienti->lblDesc02, frmClienti->lblDesc03};
+    const QStringList names = {"txtFile01", "txtFile02", "txtFile03", "txtDesc01", "txtDesc02", "txtDesc03"};
+    for (int i = 0; i < labels.size(); ++i)
+        labels.at(i)->setText(QStringLiteral(" valore %1 ").arg(i));
+    QStringList handed;
+    QTimer inside;
+    inside.setSingleShot(true);
+    connect(&inside, &QTimer::timeout, frmClienti, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        for (const QString& name : names)
+            handed << control<QLineEdit>(dialog, qPrintable(name))->text();
+        dialog->reject();
+    });
+    inside.start(0);
+    QTest::mouseClick(frmClienti->cmdFile, Qt::LeftButton);
+    QCOMPARE(handed, QStringList({"valore 0", "valore 1", "valore 2", "valore 3", "valore 4", "valore 5"}));
+    // Only "Applica e chiudi" writes back into the card.
+    QCOMPARE(frmClienti->lblDesc03->text(), QString(" valore 5 "));
 }
 
 void ClientCardTest::showingStartsANewCard()

@@ -17,6 +17,9 @@
 #include "storage/RecordFile.h"
 #include "storage/TSchedaAppuntamento.h"
 
+#include <QIcon>
+#include <QToolButton>
+
 TfrmAgenda* frmAgenda = nullptr;
 
 namespace {
@@ -29,8 +32,7 @@ const QString kWhatsAppNoSelection =
                    "dell'appuntamento prima di fare clic sull'icona di WhatsApp.");
 
 // The grids are fresh instances owned by the agenda, gone when they close.
-template <class Screen>
-void showGrid(QWidget* owner)
+template <class Screen> void showGrid(QWidget* owner)
 {
     Screen grid(owner);
     grid.exec();
@@ -44,6 +46,11 @@ TfrmAgenda::TfrmAgenda(QWidget* parent) : TopLevelScreen(parent)
     setCentredPanel(panContainer);
     calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
     calAppuntamenti->setSelectedDate(Clock::today());
+    // The month arrows in the look of the other arrows of the program.
+    if (auto* previous = calAppuntamenti->findChild<QToolButton*>(QStringLiteral("qt_calendar_prevmonth")))
+        previous->setIcon(QIcon(Look::picturePath(QStringLiteral("precedente"))));
+    if (auto* next = calAppuntamenti->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth")))
+        next->setIcon(QIcon(Look::picturePath(QStringLiteral("successivo"))));
 
     Look::setPicture(imgPresenti, QStringLiteral("agenda_si"));
     Look::setPicture(imgAssenti, QStringLiteral("agenda_no"));

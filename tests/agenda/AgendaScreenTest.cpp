@@ -30,9 +30,16 @@ QByteArray archive(const QList<Stored>& appointments)
 {
     QByteArray bytes;
     for (const Stored& s : appointments)
-        bytes += record({{Data, s.data}, {OreApp, s.ora.left(2)}, {MinutiApp, s.ora.mid(3, 2)}, {Ora, s.ora},
-                         {Avviso, s.avviso}, {Causale, "Manicure"}, {Contatto, s.contatto}, {Cel, s.cel},
-                         {Importo, "25,00"}, {Ottemperata, s.flag}});
+        bytes += record({{Data, s.data},
+                         {OreApp, s.ora.left(2)},
+                         {MinutiApp, s.ora.mid(3, 2)},
+                         {Ora, s.ora},
+                         {Avviso, s.avviso},
+                         {Causale, "Manicure"},
+                         {Contatto, s.contatto},
+                         {Cel, s.cel},
+                         {Importo, "25,00"},
+                         {Ottemperata, s.flag}});
     return bytes;
 }
 
@@ -124,19 +131,18 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("listed");
 
         // Today is 10/05/2024.
-        QTest::newRow("notice 0, on its day") << QList<Stored>{{"10/05/2024", "10:00", "0", no, "Oggi"}}
-                                             << QStringList{"Oggi"};
-        QTest::newRow("notice 0, the day before") << QList<Stored>{{"11/05/2024", "10:00", "0", no, "Domani"}}
-                                                 << QStringList{};
-        QTest::newRow("notice 3, first day") << QList<Stored>{{"13/05/2024", "10:00", "3", no, "Fra tre"}}
-                                            << QStringList{"Fra tre"};
-        QTest::newRow("notice 3, a day early") << QList<Stored>{{"14/05/2024", "10:00", "3", no, "Fra quattro"}}
-                                              << QStringList{};
-        QTest::newRow("past, still listed") << QList<Stored>{{"02/01/2023", "10:00", "0", no, "Passato"}}
-                                           << QStringList{"Passato"};
+        QTest::newRow("notice 0, on its day")
+            << QList<Stored>{{"10/05/2024", "10:00", "0", no, "Oggi"}} << QStringList{"Oggi"};
+        QTest::newRow("notice 0, the day before")
+            << QList<Stored>{{"11/05/2024", "10:00", "0", no, "Domani"}} << QStringList{};
+        QTest::newRow("notice 3, first day")
+            << QList<Stored>{{"13/05/2024", "10:00", "3", no, "Fra tre"}} << QStringList{"Fra tre"};
+        QTest::newRow("notice 3, a day early")
+            << QList<Stored>{{"14/05/2024", "10:00", "3", no, "Fra quattro"}} << QStringList{};
+        QTest::newRow("past, still listed")
+            << QList<Stored>{{"02/01/2023", "10:00", "0", no, "Passato"}} << QStringList{"Passato"};
         QTest::newRow("fulfilled") << QList<Stored>{{"10/05/2024", "10:00", "0", yes, "Fatto"}} << QStringList{};
-        QTest::newRow("empty flag") << QList<Stored>{{"10/05/2024", "10:00", "0", "", "Senza flag"}}
-                                    << QStringList{};
+        QTest::newRow("empty flag") << QList<Stored>{{"10/05/2024", "10:00", "0", "", "Senza flag"}} << QStringList{};
         QTest::newRow("unreadable records mid-file")
             << QList<Stored>{{"09/05/2024", "10:00", "0", no, "Prima"},
                              {"31/02/2024", "10:00", "0", no, "Data storta"},
@@ -180,10 +186,10 @@ private Q_SLOTS:
 
         showAgenda();
 
-        QCOMPARE(clients(), (QStringList{"Anno prima", "Giorno prima", "bianchi carla", "Bianchi Carla",
-                                         "rossi anna", "Verdi Luca"}));
-        QCOMPARE(lines().first(), "ID: 202401051800  Data: 05/01/2024  Ora: 18:00  Anno prima" +
-                                      QString(20, ' ') + "  Cel. 333 1234567     Manicure" + QString(34, ' ') +
+        QCOMPARE(clients(), (QStringList{"Anno prima", "Giorno prima", "bianchi carla", "Bianchi Carla", "rossi anna",
+                                         "Verdi Luca"}));
+        QCOMPARE(lines().first(), "ID: 202401051800  Data: 05/01/2024  Ora: 18:00  Anno prima" + QString(20, ' ') +
+                                      "  Cel. 333 1234567     Manicure" + QString(34, ' ') +
                                       QStringLiteral("  \u20AC 25,00"));
         const QFont font = list()->model()->index(0, 0).data(Qt::FontRole).value<QFont>();
         QCOMPARE(font.pointSize(), 14);
@@ -359,10 +365,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("screen");
 
-        QTest::newRow("Esporta in Excel") << "btnExcel" << "frmExpImminenti";
-        QTest::newRow("appuntamenti del giorno") << "btnGiorno" << "frmExpGiornaliere";
-        QTest::newRow("appuntamenti del mese") << "btnMese" << "frmExpMensili";
-        QTest::newRow("Guida") << "imgGuida" << "frmGuida";
+        QTest::newRow("Esporta in Excel") << "btnExcel"
+                                          << "frmExpImminenti";
+        QTest::newRow("appuntamenti del giorno") << "btnGiorno"
+                                                 << "frmExpGiornaliere";
+        QTest::newRow("appuntamenti del mese") << "btnMese"
+                                               << "frmExpMensili";
+        QTest::newRow("Guida") << "imgGuida"
+                               << "frmGuida";
     }
 
     void modalScreens()

@@ -218,14 +218,22 @@ void Conventions::clearsHint(QWidget* surface, QLabel* panInfo)
         }
 
     protected:
-        bool eventFilter(QObject*, QEvent* event) override
+        bool eventFilter(QObject* watched, QEvent* event) override
         {
-            if (event->type() == QEvent::MouseMove)
+            if (event->type() == QEvent::MouseMove && isOverSurfaceItself(static_cast<QWidget*>(watched), event))
                 m_panel->clear();
             return false;
         }
 
     private:
+        // A command or a field may pass the move on to the surface below it:
+        // only the surface's own area clears.
+        static bool isOverSurfaceItself(QWidget* surface, QEvent* event)
+        {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            return surface->rect().contains(at) && !surface->childAt(at);
+        }
+
         QLabel* m_panel;
     };
     new MoveClears(surface, panInfo);

@@ -2,6 +2,7 @@
 
 #include "app/Conventions.h"
 #include "app/Help.h"
+#include "app/Look.h"
 #include "app/Messages.h"
 #include "app/TMisc.h"
 #include "app/Text.h"
@@ -110,8 +111,16 @@ QString twoDigits(int value)
 TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget* parent) : TopLevelScreen(parent)
 {
     setupUi(this);
-    setAttribute(Qt::WA_StyledBackground);
     setCentredPanel(panContainer);
+    Look::setGradient(this, Look::steelBlue);
+    Look::setSection(shpSfondo, Look::greyBlue, 12);
+    for (QWidget* section : {shpAppuntamento, shpCliente, shpPagamento, shpNote})
+        Look::setSection(section, Look::lightSection, 8);
+    Look::setSection(shpComandi, Qt::white, 8);
+    Look::setSection(shpNavigazione, Qt::white, 8);
+    Look::setSection(lblTitolo, Look::steelBlue, 8);
+    Look::setSection(panInfo, Look::infoBar, 8);
+    Look::setPicture(imgLogo, QStringLiteral("logo"));
 
     for (int hour = 0; hour < 24; ++hour)
         txtOreApp->addItem(twoDigits(hour));
@@ -168,33 +177,38 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget* parent) : TopLevelScreen(p
     Conventions::returnMovesTo(txtNote, txtData);
 
     const struct {
-        QWidget* command;
+        QAbstractButton* command;
+        const char* picture;
         const char* hint;
-    } hints[] = {
-        {cmdNuovo, "Prepara la schermata per la registrazione di una nuova scheda."},
-        {cmdDuplica, "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."},
-        {cmdSalva, "Salva la scheda corrente in archivio."},
-        {cmdTrova, "Trova una scheda in archivio."},
-        {cmdAnteprima, "Visualizza l'anteprima di stampa della scheda corrente."},
-        {cmdStampa, "Stampa la scheda corrente."},
-        {cmdAssolti, "Visualizza il riepilogo degli impegni assolti."},
-        {cmdDaAssolvere, "Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non."},
-        {cmdScaduti, "Visualizza il riepilogo degli impegni scaduti e non assolti."},
-        {cmdEsporta, "Esporta l'archivio in un file di Excel."},
-        {cmdGuida, "Visualizza la guida in linea."},
-        {cmdEsci, "Esci da questa schermata di lavoro."},
-        {cmdPrimo, "Visualizza la prima scheda in archivio."},
-        {cmdIndietro, "Visualizza la scheda precedente in archivio."},
-        {cmdAvanti, "Visualizza la scheda successiva in archivio."},
-        {cmdUltimo, "Visualizza l'ultima scheda in archivio."},
-        {impData, "Importa la data dal calendario."},
-        {impContatto, "Importa i dati dall'archivio anagrafico dei clienti."},
-        {btnEmail, "Invia una e-mail all'indirizzo indicato."},
-        {btnWhatsApp, "Invia conferma appuntamento al cliente tramite WhatsApp."},
-        {chkOttemperata, "Spunta questa casella per indicare che l'impegno è stato assolto."},
+    } commands[] = {
+        {cmdNuovo, "nuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
+        {cmdDuplica, "duplica",
+         "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."},
+        {cmdSalva, "salva", "Salva la scheda corrente in archivio."},
+        {cmdTrova, "trova", "Trova una scheda in archivio."},
+        {cmdAnteprima, "anteprima", "Visualizza l'anteprima di stampa della scheda corrente."},
+        {cmdStampa, "stampa", "Stampa la scheda corrente."},
+        {cmdAssolti, "assolti", "Visualizza il riepilogo degli impegni assolti."},
+        {cmdDaAssolvere, "confermati", "Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non."},
+        {cmdScaduti, "scaduti", "Visualizza il riepilogo degli impegni scaduti e non assolti."},
+        {cmdEsporta, "esporta", "Esporta l'archivio in un file di Excel."},
+        {cmdGuida, "guida", "Visualizza la guida in linea."},
+        {cmdEsci, "esci", "Esci da questa schermata di lavoro."},
+        {cmdPrimo, "primo", "Visualizza la prima scheda in archivio."},
+        {cmdIndietro, "precedente", "Visualizza la scheda precedente in archivio."},
+        {cmdAvanti, "successivo", "Visualizza la scheda successiva in archivio."},
+        {cmdUltimo, "ultimo", "Visualizza l'ultima scheda in archivio."},
+        {impData, "calendario", "Importa la data dal calendario."},
+        {impContatto, "importa", "Importa i dati dall'archivio anagrafico dei clienti."},
+        {btnEmail, "email", "Invia una e-mail all'indirizzo indicato."},
+        {btnWhatsApp, "whatsapp", "Invia conferma appuntamento al cliente tramite WhatsApp."},
     };
-    for (const auto& hint : hints)
-        Conventions::setHint(hint.command, panInfo, QString::fromUtf8(hint.hint));
+    for (const auto& command : commands) {
+        Look::setCommandPicture(command.command, QLatin1String(command.picture));
+        Conventions::setHint(command.command, panInfo, QString::fromUtf8(command.hint));
+    }
+    Conventions::setHint(chkOttemperata, panInfo,
+                         QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto."));
     // The background, its shapes and the labels and pictures drawn on them.
     Conventions::clearsHint(this, panInfo);
     Conventions::clearsHint(panContainer, panInfo);
@@ -235,15 +249,14 @@ void TfrmArchivio_Scadenze::loadRecord(const TSchedaAppuntamento& scheda, qint64
     lblPosizione->setText(QString::number(position));
 }
 
-bool TfrmArchivio_Scadenze::showRecordAt(qint64 index)
+void TfrmArchivio_Scadenze::showRecordAt(qint64 index)
 {
     const auto record = RecordFile::read(archive(), TSchedaAppuntamento::Size, index);
     if (!record) {
         showArchiveError();
-        return false;
+        return;
     }
     loadRecord(TSchedaAppuntamento::decode((*record).constData()), index + 1);
-    return true;
 }
 
 TSchedaAppuntamento TfrmArchivio_Scadenze::cardRecord() const
@@ -500,8 +513,9 @@ void TfrmArchivio_Scadenze::btnWhatsAppClick()
         txtCel->setFocus(Qt::OtherFocusReason);
         return;
     }
-    TMisc::Open(WhatsApp::sendAddress(
-        txtCel->text(), WhatsApp::confirmationText(txtOreApp->currentText(), txtMinutiApp->currentText(), txtData->text())));
+    const QString text =
+        WhatsApp::confirmationText(txtOreApp->currentText(), txtMinutiApp->currentText(), txtData->text());
+    TMisc::Open(WhatsApp::sendAddress(txtCel->text(), text));
 }
 
 bool TfrmArchivio_Scadenze::txtDataKeyDown(QKeyEvent* event)
@@ -583,9 +597,7 @@ bool TfrmArchivio_Scadenze::txtCelKeyDown(QKeyEvent* event)
 
 void TfrmArchivio_Scadenze::txtEmailTyping()
 {
-    const QString trimmed = Text::trim(txtEmail->text());
-    if (trimmed != txtEmail->text())
-        txtEmail->setText(trimmed);
+    Conventions::replaceTypedText(txtEmail, Text::trim(txtEmail->text()));
 }
 
 bool TfrmArchivio_Scadenze::txtImportoKeyDown(QKeyEvent* event)

@@ -58,9 +58,9 @@ private:
     bool txtImportoKeyDown(QKeyEvent* event);
     void txtImportoExit();
 
-    // Reads the record at the 0-based index and shows it; false after the
+    // Reads the record at the 0-based index and shows it, or shows the
     // archive error box.
-    bool showRecordAt(qint64 index);
+    void showRecordAt(qint64 index);
     TSchedaAppuntamento cardRecord() const;
     void showArchiveError();
 };

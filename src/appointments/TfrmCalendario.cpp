@@ -1,6 +1,7 @@
 #include "appointments/TfrmCalendario.h"
 
 #include "app/Clock.h"
+#include "app/Look.h"
 #include "app/Text.h"
 #include "appointments/TfrmArchivio_Scadenze.h"
 
@@ -9,6 +10,7 @@ TfrmCalendario* frmCalendario = nullptr;
 TfrmCalendario::TfrmCalendario(QWidget* parent) : ModalScreen(parent, Placement::Owner)
 {
     setupUi(this);
+    Look::setGradient(this, Look::lightSection);
     calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
     calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
     // Every opening is a new window, so the calendar always starts on today.

@@ -1,5 +1,6 @@
 #include "appointments/TfrmWhatsApp_Message.h"
 
+#include "app/Look.h"
 #include "app/TMisc.h"
 #include "appointments/WhatsApp.h"
 
@@ -8,6 +9,7 @@ TfrmWhatsApp_Message* frmWhatsApp_Message = nullptr;
 TfrmWhatsApp_Message::TfrmWhatsApp_Message(QWidget* parent) : ModalScreen(parent)
 {
     setupUi(this);
+    Look::setGradient(this, Look::lightSection);
     connect(btnWhatsApp, &QToolButton::clicked, this, &TfrmWhatsApp_Message::btnWhatsAppClick);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmWhatsApp_Message::btnChiudiClick);
 }

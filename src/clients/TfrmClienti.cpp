@@ -5,6 +5,10 @@
 #include "app/Messages.h"
 #include "app/TMisc.h"
 #include "app/Text.h"
+#include "checks/TfrmCarta.h"
+#include "checks/TfrmCodFisc.h"
+#include "checks/TfrmIban.h"
+#include "checks/TfrmPartitaIva.h"
 #include "clients/ClientFieldRules.h"
 #include "clients/TfrmAllegaCartella.h"
 #include "clients/TfrmAllegaExcel.h"
@@ -56,26 +60,6 @@ QString archive()
     return TSchedaCliente::fileName();
 }
 
-int leadingBlanks(const QString& text)
-{
-    int count = 0;
-    while (count < text.size() && text.at(count).unicode() <= 32)
-        ++count;
-    return count;
-}
-
-// Replaces the text as the user types it, keeping the cursor where it was
-// relative to the characters that stay.
-void replaceWhileTyping(QLineEdit* edit, ClientFieldRules::Transform transform)
-{
-    const QString typed = edit->text();
-    const QString shown = ClientFieldRules::apply(transform, typed);
-    if (shown == typed)
-        return;
-    const int cursor = edit->cursorPosition() - (leadingBlanks(typed) - leadingBlanks(shown));
-    edit->setText(shown);
-    edit->setCursorPosition(qBound(0, cursor, int(shown.size())));
-}
 } // namespace
 
 TfrmClienti::TfrmClienti(QWidget* parent) : TopLevelScreen(parent)
@@ -108,6 +92,10 @@ TfrmClienti::TfrmClienti(QWidget* parent) : TopLevelScreen(parent)
     connect(cmdSalva, &QToolButton::clicked, this, &TfrmClienti::cmdSalvaClick);
     connect(cmdDuplica, &QToolButton::clicked, this, &TfrmClienti::cmdDuplicaClick);
     connect(btnProve, &QToolButton::clicked, this, &TfrmClienti::btnProveClick);
+    connect(btnCodFisc, &QToolButton::clicked, this, &TfrmClienti::btnCodFiscClick);
+    connect(btnPartitaIva, &QToolButton::clicked, this, &TfrmClienti::btnPartitaIvaClick);
+    connect(btnCarta, &QToolButton::clicked, this, &TfrmClienti::btnCartaClick);
+    connect(btnIban, &QToolButton::clicked, this, &TfrmClienti::btnIbanClick);
     connect(btnEmail, &QToolButton::clicked, this, &TfrmClienti::btnEmailClick);
     connect(cmdFile, &QToolButton::clicked, this, &TfrmClienti::cmdFileClick);
     connect(cmdTrova, &QToolButton::clicked, this, &TfrmClienti::cmdTrovaClick);
@@ -137,20 +125,20 @@ void TfrmClienti::bindFieldRules()
         if (rule.digitsOnly)
             Conventions::onKeyDown(field, [](QKeyEvent* event) { return Conventions::discardUnlessDigit(event); });
         if (rule.whileTyping != ClientFieldRules::Transform::None)
-            connect(text, &QLineEdit::textEdited, this,
-                    [text, transform = rule.whileTyping] { replaceWhileTyping(text, transform); });
+            connect(text, &QLineEdit::textEdited, this, [text, transform = rule.whileTyping] {
+                Conventions::replaceTypedText(text, ClientFieldRules::apply(transform, text->text()));
+            });
         if (rule.onKeyUp != ClientFieldRules::Transform::None)
             Conventions::onKeyUp(field, [text, transform = rule.onKeyUp](QKeyEvent*) {
-                replaceWhileTyping(text, transform);
+                Conventions::replaceTypedText(text, ClientFieldRules::apply(transform, text->text()));
             });
         if (rule.onExit != ClientFieldRules::Transform::None)
-            Conventions::onExit(field, [text, transform = rule.onExit] { replaceWhileTyping(text, transform); });
-        // Moving the mouse over a field leaves the hint as it was.
-        field->setAttribute(Qt::WA_NoMousePropagation);
+            Conventions::onExit(field, [text, transform = rule.onExit] {
+                Conventions::replaceTypedText(text, ClientFieldRules::apply(transform, text->text()));
+            });
     }
     for (QComboBox* province : {txtProvNasc, txtProvRes})
         Conventions::onEnter(province, [this, province] { provinceCanFocus(province); });
-    chkRicontatta->setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void TfrmClienti::bindHints()
@@ -180,13 +168,15 @@ void TfrmClienti::bindHints()
         {btnProve, "Visualizza il riepilogo storico dei trattamenti del cliente."},
         {chkRicontatta, "Annota che il cliente è da ricontattare per questioni in sospeso."},
     };
-    for (const auto& [command, hint] : hints) {
+    for (const auto& [command, hint] : hints)
         Conventions::setHint(command, panInfo, QString::fromUtf8(hint));
-        command->setAttribute(Qt::WA_NoMousePropagation);
-    }
-    // The background and its sections empty the status line.
-    Conventions::clearsHint(this, panInfo);
-    Conventions::clearsHint(panContainer, panInfo);
+    // The background, its sections and decorations empty the status line.
+    const QList<QWidget*> surfaces = {this,         panContainer, shpSfondo,    shpSezione01,   shpSezione02,
+                                      shpSezione03, shpSezione04, shpSezione05, shpSezione06,   shpComandi,
+                                      shpInfo,      shpNavigazione, lblSezione01, lblSezione02, lblSezione03,
+                                      lblSezione04, lblSezione05, lblSezione06, imgLogo};
+    for (QWidget* surface : surfaces)
+        Conventions::clearsHint(surface, panInfo);
 }
 
 QLineEdit* TfrmClienti::edit(Field field) const
@@ -356,6 +346,44 @@ void TfrmClienti::btnProveClick()
     }
     TfrmAllegaExcel treatments(this);
     treatments.exec();
+}
+
+void TfrmClienti::btnCodFiscClick()
+{
+    const QString code = Text::trim(txtCodFisc->text());
+    if (ClientFieldRules::isCompanyFiscalCode(code)) {
+        openVatNumberCheck(code);
+        return;
+    }
+    TfrmCodFisc check(this);
+    check.txtCodFisc->setText(code);
+    check.exec();
+}
+
+void TfrmClienti::btnPartitaIvaClick()
+{
+    openVatNumberCheck(Text::trim(txtPartitaIva->text()));
+}
+
+void TfrmClienti::openVatNumberCheck(const QString& number)
+{
+    TfrmPartitaIva check(this);
+    check.txtPartitaIva->setText(number);
+    check.exec();
+}
+
+void TfrmClienti::btnCartaClick()
+{
+    TfrmCarta check(this);
+    check.txtNumero->setText(Text::trim(txtCarta->text()));
+    check.exec();
+}
+
+void TfrmClienti::btnIbanClick()
+{
+    TfrmIban check(this);
+    check.txtIban->setText(Text::trim(txtIban->text()));
+    check.exec();
 }
 
 void TfrmClienti::btnEmailClick()

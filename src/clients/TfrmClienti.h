@@ -35,6 +35,10 @@ private:
     void cmdSalvaClick();
     void cmdDuplicaClick();
     void btnProveClick();
+    void btnCodFiscClick();
+    void btnPartitaIvaClick();
+    void btnCartaClick();
+    void btnIbanClick();
     void btnEmailClick();
     void cmdFileClick();
     void cmdTrovaClick();
@@ -47,6 +51,7 @@ private:
     void cmdEsciClick();
 
     void navigate(ClientNavigation::Command command);
+    void openVatNumberCheck(const QString& number);
     // The province fields offer their list with no item selected, whatever was picked before.
     void provinceCanFocus(QComboBox* province);
     void bindFieldRules();

@@ -666,7 +666,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("hint");
         QTest::newRow("cmdNuovo") << "cmdNuovo" << "Prepara la schermata per la registrazione di una nuova scheda.";
         QTest::newRow("cmdDuplica")
-            << "cmdDuplica" << "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.";
+            << "cmdDuplica"
+            << "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.";
         QTest::newRow("cmdSalva") << "cmdSalva" << "Salva la scheda corrente in archivio.";
         QTest::newRow("cmdTrova") << "cmdTrova" << "Trova una scheda in archivio.";
         QTest::newRow("cmdAnteprima") << "cmdAnteprima" << "Visualizza l'anteprima di stampa della scheda corrente.";

@@ -1,6 +1,7 @@
 #include "appointments/AppointmentSheetScreen.h"
 
 #include "app/Clock.h"
+#include "app/Look.h"
 #include "app/Text.h"
 #include "appointments/TfrmArchivio_Scadenze.h"
 #include "reports/AppointmentSheet.h"
@@ -10,6 +11,7 @@
 AppointmentSheetScreen::AppointmentSheetScreen(QWidget* parent)
     : ModalScreen(parent, Placement::Owner), repDocumento(AppointmentSheet::makeTemplate())
 {
+    Look::setGradient(this, Look::steelBlue);
 }
 
 void AppointmentSheetScreen::connectButtons(QAbstractButton* btnAnnulla, QAbstractButton* btnStampa)

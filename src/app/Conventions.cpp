@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -175,8 +176,17 @@ void Conventions::bindFocusFrame(QWidget* field, QWidget* frame)
 {
     frame->hide();
     frame->stackUnder(field);
-    onEnter(field, [frame] { frame->show(); });
-    onExit(field, [frame] { frame->hide(); });
+    // A window's children go in the order they were made, so the frame may be
+    // gone while its field, still focused, loses the focus on its way out.
+    const QPointer<QWidget> guarded(frame);
+    onEnter(field, [guarded] {
+        if (guarded)
+            guarded->show();
+    });
+    onExit(field, [guarded] {
+        if (guarded)
+            guarded->hide();
+    });
 }
 
 void Conventions::setHint(QWidget* command, QLabel* panInfo, const QString& text)

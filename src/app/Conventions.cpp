@@ -2,12 +2,12 @@
 
 #include <QEvent>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 // One hook object per widget holds every handler the screen attached to it.
@@ -176,16 +176,15 @@ void Conventions::bindFocusFrame(QWidget* field, QWidget* frame)
 {
     frame->hide();
     frame->stackUnder(field);
-    // A window's children go in the order they were made, so the frame may be
-    // gone while its field, still focused, loses the focus on its way out.
-    const QPointer<QWidget> guarded(frame);
-    onEnter(field, [guarded] {
-        if (guarded)
-            guarded->show();
+    // Stacked under its field, the frame is destroyed first when a modal screen
+    // goes away, and the focused field then loses its focus.
+    onEnter(field, [frame = QPointer<QWidget>(frame)] {
+        if (frame)
+            frame->show();
     });
-    onExit(field, [guarded] {
-        if (guarded)
-            guarded->hide();
+    onExit(field, [frame = QPointer<QWidget>(frame)] {
+        if (frame)
+            frame->hide();
     });
 }
 

@@ -5,7 +5,6 @@
 #include "storage/TSchedaAppuntamento.h"
 
 #include <QString>
-#include <iterator>
 
 // The appointment search: ten criterion boxes, each searching one field.
 namespace AppointmentSearch {
@@ -13,9 +12,8 @@ using Field = TSchedaAppuntamento::Field;
 // The field each box searches, in the boxes' order (txtData, txtOra,
 // txtTipologia, txtCausale, txtDettagli, txtContatto, txtTel, txtCel,
 // txtLuogo, txtNote).
-constexpr Field Fields[] = {Field::Data,     Field::Ora,      Field::Tipologia, Field::Causale, Field::Dettagli,
-                            Field::Contatto, Field::Tel,      Field::Cel,       Field::Luogo,   Field::Note};
-constexpr int BoxCount = int(std::size(Fields));
+constexpr Field Fields[] = {Field::Data,     Field::Ora, Field::Tipologia, Field::Causale, Field::Dettagli,
+                            Field::Contatto, Field::Tel, Field::Cel,       Field::Luogo,   Field::Note};
 
 struct Found
 {

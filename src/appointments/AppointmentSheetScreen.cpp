@@ -42,8 +42,8 @@ void AppointmentSheetScreen::fillFromCard()
     };
     set("txtOttemperata", card.chkOttemperata->isChecked() ? Text::flagYes() : Text::flagNo());
     set("txtData", Text::trim(card.txtData->text()));
-    set("txtOra", Text::trim(card.txtOreApp->currentText()) + QLatin1Char(':') +
-                      Text::trim(card.txtMinutiApp->currentText()));
+    set("txtOra",
+        Text::trim(card.txtOreApp->currentText()) + QLatin1Char(':') + Text::trim(card.txtMinutiApp->currentText()));
     set("txtTipologia", Text::trim(card.txtTipologia->text()));
     set("txtCausale", Text::trim(card.txtCausale->text()));
     set("txtDettagli", Text::trim(card.txtDettagli->text()));

@@ -28,13 +28,12 @@ bool StatusList::takes(Kind kind, const char* record, const QDate& today)
 StatusList::Loaded StatusList::load(Kind kind, const QDate& today)
 {
     Loaded loaded;
-    const RecordFile::Status status =
-        RecordFile::forEach(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
-                            [&](qint64 index, const char* record) {
-                                if (takes(kind, record, today))
-                                    loaded.lines.append(AppointmentLine::of(record), index + 1);
-                                return true;
-                            });
+    const RecordFile::Status status = RecordFile::forEach(
+        TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size, [&](qint64 index, const char* record) {
+            if (takes(kind, record, today))
+                loaded.lines.append(AppointmentLine::of(record), index + 1);
+            return true;
+        });
     loaded.error = status.error;
     return loaded;
 }

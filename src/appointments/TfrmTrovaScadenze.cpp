@@ -34,8 +34,7 @@ TfrmTrovaScadenze::TfrmTrovaScadenze(QWidget* parent) : ListScreen(parent)
     connect(btnCerca, &QPushButton::pressed, this, &TfrmTrovaScadenze::btnCercaMouseDown);
     connect(btnCerca, &QPushButton::clicked, this, &TfrmTrovaScadenze::btnCercaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmTrovaScadenze::btnAnnullaClick);
-    connect(panContainer->lstRecords, &QAbstractItemView::doubleClicked, this,
-            &TfrmTrovaScadenze::lstRecordsDblClick);
+    connect(panContainer->lstRecords, &QAbstractItemView::doubleClicked, this, &TfrmTrovaScadenze::lstRecordsDblClick);
     connect(this, &QDialog::finished, this, &TfrmTrovaScadenze::FormClose);
 }
 

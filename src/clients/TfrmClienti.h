@@ -54,6 +54,7 @@ private:
     void openVatNumberCheck(const QString& number);
     // The province fields offer their list with no item selected, whatever was picked before.
     void provinceCanFocus(QComboBox* province);
+    void drawLook();
     void bindFieldRules();
     void bindHints();
 

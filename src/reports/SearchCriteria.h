@@ -23,8 +23,7 @@ public:
 
     // fieldOf(box) gives the record's field searched by the box at that index
     // (something a QStringView can be made of); it is asked only for filled boxes.
-    template <class FieldOf>
-    bool matches(FieldOf&& fieldOf) const
+    template <class FieldOf> bool matches(FieldOf&& fieldOf) const
     {
         for (const Filled& criterion : m_filled)
             if (!AsciiCase::contains(fieldOf(criterion.box), criterion.lowered))

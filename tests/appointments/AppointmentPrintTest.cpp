@@ -116,8 +116,14 @@ void AppointmentPrintTest::windows_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("action");
 
-    QTest::newRow("print") << "cmdStampa" << "frmStampaScadenza" << " Stampa scheda" << "Stampa";
-    QTest::newRow("preview") << "cmdAnteprima" << "frmStartup" << " Anteprima di stampa" << "Mostra anteprima";
+    QTest::newRow("print") << "cmdStampa"
+                           << "frmStampaScadenza"
+                           << " Stampa scheda"
+                           << "Stampa";
+    QTest::newRow("preview") << "cmdAnteprima"
+                             << "frmStartup"
+                             << " Anteprima di stampa"
+                             << "Mostra anteprima";
 }
 
 void AppointmentPrintTest::windows()
@@ -197,9 +203,12 @@ void AppointmentPrintTest::cancelPrintsNothing_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("pdfSet");
 
-    QTest::newRow("print window, Annulla") << "cmdStampa" << "btnAnnulla" << true;
-    QTest::newRow("preview window, Annulla") << "cmdAnteprima" << "btnAnnulla" << true;
-    QTest::newRow("print dialog cancelled") << "cmdStampa" << "btnStampa" << false;
+    QTest::newRow("print window, Annulla") << "cmdStampa"
+                                           << "btnAnnulla" << true;
+    QTest::newRow("preview window, Annulla") << "cmdAnteprima"
+                                             << "btnAnnulla" << true;
+    QTest::newRow("print dialog cancelled") << "cmdStampa"
+                                            << "btnStampa" << false;
 }
 
 void AppointmentPrintTest::cancelPrintsNothing()

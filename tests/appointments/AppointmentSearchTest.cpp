@@ -57,7 +57,7 @@ QStringList linesOf(const ListBox* list)
     return lines;
 }
 
-const char* const kBoxes[] = {"txtData", "txtOra",      "txtTipologia", "txtCausale", "txtDettagli",
+const char* const kBoxes[] = {"txtData",     "txtOra", "txtTipologia", "txtCausale", "txtDettagli",
                               "txtContatto", "txtTel", "txtCel",       "txtLuogo",   "txtNote"};
 const char* const kFrames[] = {"effCampo01", "effCampo02", "effCampo09", "effCampo10", "effCampo05",
                                "effCampo06", "effCampo07", "effCampo08", "effCampo03", "effCampo04"};
@@ -133,12 +133,10 @@ void AppointmentSearchTest::matching_data()
     QTest::newRow("blanks around are looked for")
         << QStringList{" anna ", "", ""} << QStringList{"Rossi Anna Maria", "", ""} << 1 << true;
     QTest::newRow("blanks around, at the end of the field") << QStringList{" anna ", "", ""} << rossi << 1 << false;
-    QTest::newRow("accented capital not folded")
-        << QStringList{QStringLiteral("\u00E8"), "", ""} << QStringList{QStringLiteral("\u00C8 Rossi"), "", ""} << 1
-        << false;
-    QTest::newRow("accented letter as stored")
-        << QStringList{QStringLiteral("\u00E8"), "", ""} << QStringList{QStringLiteral("Ros\u00E8"), "", ""} << 1
-        << true;
+    QTest::newRow("accented capital not folded") << QStringList{QStringLiteral("\u00E8"), "", ""}
+                                                 << QStringList{QStringLiteral("\u00C8 Rossi"), "", ""} << 1 << false;
+    QTest::newRow("accented letter as stored") << QStringList{QStringLiteral("\u00E8"), "", ""}
+                                               << QStringList{QStringLiteral("Ros\u00E8"), "", ""} << 1 << true;
     QTest::newRow("box of blanks only is not filled")
         << QStringList{"", "   ", ""} << QStringList{"Rossi Anna", "06 1234567", ""} << 0 << true;
     // The box of blanks matches a telephone holding such a run, yet may not
@@ -196,8 +194,8 @@ void AppointmentSearchTest::criteriaForm()
 void AppointmentSearchTest::searchListsMatchesInFileOrder()
 {
     const QList<QByteArray> stored{
-        appointment("12/05/2024", "15:30", "Rossi Anna"),    appointment("12/05/2024", "15:30", "Bianchi Carla"),
-        appointment("03/06/2024", "15:00", "Rossi Maria"),   appointment("20/05/2024", "16:00", "Grossi Ugo"),
+        appointment("12/05/2024", "15:30", "Rossi Anna"),   appointment("12/05/2024", "15:30", "Bianchi Carla"),
+        appointment("03/06/2024", "15:00", "Rossi Maria"),  appointment("20/05/2024", "16:00", "Grossi Ugo"),
         appointment("28/05/2024", "15:45", "ROSSINI Luca"),
     };
     m_fixture.writeFile(kArchive, archiveOf(stored));
@@ -240,16 +238,26 @@ void AppointmentSearchTest::everyFieldCanBeSearched_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("criterion");
 
-    QTest::newRow("txtData") << "txtData" << "11/2024";
-    QTest::newRow("txtOra") << "txtOra" << "18:1";
-    QTest::newRow("txtTipologia") << "txtTipologia" << "MARTA";
-    QTest::newRow("txtCausale") << "txtCausale" << "pedicure";
-    QTest::newRow("txtDettagli") << "txtDettagli" << "smalto";
-    QTest::newRow("txtContatto") << "txtContatto" << "neri";
-    QTest::newRow("txtTel") << "txtTel" << "0654";
-    QTest::newRow("txtCel") << "txtCel" << "347";
-    QTest::newRow("txtLuogo") << "txtLuogo" << "bancomat";
-    QTest::newRow("txtNote") << "txtNote" << "allergica";
+    QTest::newRow("txtData") << "txtData"
+                             << "11/2024";
+    QTest::newRow("txtOra") << "txtOra"
+                            << "18:1";
+    QTest::newRow("txtTipologia") << "txtTipologia"
+                                  << "MARTA";
+    QTest::newRow("txtCausale") << "txtCausale"
+                                << "pedicure";
+    QTest::newRow("txtDettagli") << "txtDettagli"
+                                 << "smalto";
+    QTest::newRow("txtContatto") << "txtContatto"
+                                 << "neri";
+    QTest::newRow("txtTel") << "txtTel"
+                            << "0654";
+    QTest::newRow("txtCel") << "txtCel"
+                            << "347";
+    QTest::newRow("txtLuogo") << "txtLuogo"
+                              << "bancomat";
+    QTest::newRow("txtNote") << "txtNote"
+                             << "allergica";
 }
 
 void AppointmentSearchTest::everyFieldCanBeSearched()
@@ -259,11 +267,8 @@ void AppointmentSearchTest::everyFieldCanBeSearched()
     // The second record holds each criterion in its own field only; the first
     // holds every criterion, but in the e-mail and amount, which are not searched.
     const QByteArray everything = "11/2024 18:1 marta pedicure smalto neri 0654 347 bancomat allergica";
-    const QByteArray other = record({{Data, "12/05/2024"},
-                                     {Ora, "10:30"},
-                                     {Email, everything.left(50)},
-                                     {Importo, "11/2024"},
-                                     {Ottemperata, no}});
+    const QByteArray other = record(
+        {{Data, "12/05/2024"}, {Ora, "10:30"}, {Email, everything.left(50)}, {Importo, "11/2024"}, {Ottemperata, no}});
     const QByteArray wanted = record({{Data, "05/11/2024"},
                                       {Ora, "18:15"},
                                       {Tipologia, "Marta"},

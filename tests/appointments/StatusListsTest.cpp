@@ -82,8 +82,7 @@ private:
     GuiFixture m_fixture;
 
     // A list screen of the card, shown and loaded.
-    template <class Screen>
-    std::unique_ptr<Screen> shown()
+    template <class Screen> std::unique_ptr<Screen> shown()
     {
         auto screen = std::make_unique<Screen>(frmArchivio_Scadenze);
         screen->show();
@@ -218,9 +217,9 @@ void StatusListsTest::listsInFileOrderWithTheirTitles()
 void StatusListsTest::undatedRecordLeftOutOfTheExpiredList()
 {
     // A record whose date does not read as a date does not hide the ones after it.
-    m_fixture.writeFile(kArchive, archiveOf({appointment("08/05/2024", no, "Rossi Anna"),
-                                             appointment("8 maggio", no, "Bianchi Carla"),
-                                             appointment("07/05/2024", no, "Verdi Luca")}));
+    m_fixture.writeFile(
+        kArchive, archiveOf({appointment("08/05/2024", no, "Rossi Anna"), appointment("8 maggio", no, "Bianchi Carla"),
+                             appointment("07/05/2024", no, "Verdi Luca")}));
     auto scaduti = shown<TfrmScaduti>();
     ListBox* list = scaduti->panContainer->lstRecords;
     QCOMPARE(list->count(), 2);
@@ -261,8 +260,7 @@ void StatusListsTest::doubleClickLoadsTheClickedRecord()
                                              appointment("02/05/2024", no, "Rossi Anna", "prima nota"),
                                              appointment("03/05/2024", yes, "Bianchi Carla"),
                                              appointment("02/05/2024", no, "Rossi Anna", "seconda nota")}));
-    for (const auto& [row, position, note] :
-         {std::tuple{1, "2", "prima nota"}, std::tuple{2, "4", "seconda nota"}}) {
+    for (const auto& [row, position, note] : {std::tuple{1, "2", "prima nota"}, std::tuple{2, "4", "seconda nota"}}) {
         frmArchivio_Scadenze->txtNote->clear();
         frmArchivio_Scadenze->lblPosizione->clear();
         auto screen = shown<TfrmConfermati>();

@@ -34,7 +34,8 @@ QList<GridColumn> ClientExport::columns()
         {QStringLiteral("Occupazione"), 250, QStringLiteral("Occupazione"), 250},
         {QStringLiteral("Stato civile"), 250, QStringLiteral("Stato civile"), 250},
         {QStringLiteral("Titoli e qualifiche"), 280, QStringLiteral("Titoli e qualifiche"), 280},
-        {QStringLiteral("Prodotti e servizi di interesse"), 300, QStringLiteral("Prodotti e servizi di interesse"), 300},
+        {QStringLiteral("Prodotti e servizi di interesse"), 300, QStringLiteral("Prodotti e servizi di interesse"),
+         300},
         {QStringLiteral("Zona"), 250, QStringLiteral("Zona"), 250},
         {QStringLiteral("Questioni in sospeso"), 300, QStringLiteral("Questioni in sospeso"), 300},
         {QStringLiteral("Note"), 350, QStringLiteral("Note"), 300},
@@ -43,13 +44,13 @@ QList<GridColumn> ClientExport::columns()
 
 QStringList ClientExport::cells(const TSchedaCliente& c)
 {
-    return {c.Cliente,    c.DataNasc,    joined(c.ComuneNasc, c.ProvNasc),
-            c.Recapito,   c.IndirizzoRes, joined(c.ComuneRes, c.ProvRes),
-            c.Estremi,    c.TelCasa,     c.TelUff,
-            c.TelCel,     c.Fax,         c.Email,
-            c.CodFisc,    c.PartitaIva,  c.Carta,
-            c.ScadeCarta, c.Iban,        c.Documento,
-            c.Occupazione, c.Civile,     c.Titoli,
-            c.Prodotti,   c.Zona,        c.Questioni,
+    return {c.Cliente,     c.DataNasc,     joined(c.ComuneNasc, c.ProvNasc),
+            c.Recapito,    c.IndirizzoRes, joined(c.ComuneRes, c.ProvRes),
+            c.Estremi,     c.TelCasa,      c.TelUff,
+            c.TelCel,      c.Fax,          c.Email,
+            c.CodFisc,     c.PartitaIva,   c.Carta,
+            c.ScadeCarta,  c.Iban,         c.Documento,
+            c.Occupazione, c.Civile,       c.Titoli,
+            c.Prodotti,    c.Zona,         c.Questioni,
             c.Note};
 }

@@ -13,9 +13,8 @@ using Field = TSchedaCliente::Field;
 // The field each box searches, in the boxes' order (txtCliente, txtComuneRes,
 // txtPartitaIva, txtCodFisc, txtDocumento, txtOccupazione, txtProdotti,
 // txtZona, txtQuestioni, txtNote).
-constexpr Field Fields[] = {Field::Cliente,   Field::ComuneRes,   Field::PartitaIva, Field::CodFisc,
-                            Field::Documento, Field::Occupazione, Field::Prodotti,   Field::Zona,
-                            Field::Questioni, Field::Note};
+constexpr Field Fields[] = {Field::Cliente,     Field::ComuneRes, Field::PartitaIva, Field::CodFisc,   Field::Documento,
+                            Field::Occupazione, Field::Prodotti,  Field::Zona,       Field::Questioni, Field::Note};
 constexpr int BoxCount = int(std::size(Fields));
 
 // A found client's line ends with its notes.

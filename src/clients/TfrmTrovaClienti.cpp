@@ -27,8 +27,8 @@ TfrmTrovaClienti::TfrmTrovaClienti(QWidget* parent) : ListScreen(parent)
     panContainer->lstRecords->setSorted(true);
 
     const QList<QLineEdit*> boxes = criteria();
-    const QList<QWidget*> frames{effCliente,  effComuneRes,   effPartitaIva, effCodFisc,   effDocumento,
-                                 effOccupazione, effProdotti, effZona,       effQuestioni, effNote};
+    const QList<QWidget*> frames{effCliente,     effComuneRes, effPartitaIva, effCodFisc,   effDocumento,
+                                 effOccupazione, effProdotti,  effZona,       effQuestioni, effNote};
     for (int i = 0; i < boxes.size(); ++i)
         Conventions::bindFocusFrame(boxes.at(i), frames.at(i));
     Conventions::returnRing(QList<QWidget*>(boxes.begin(), boxes.end()));

@@ -26,23 +26,38 @@ const QByteArray kHead =
     "</x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head><body><table x:str><tr>";
 const QByteArray kTail = "</table></body></html>";
 
-const QList<QPair<QByteArray, int>> kFileHeaders{
-    {"Cognome e nome", 250},      {"Data di nascita", 200},       {"Comune di nascita", 250},
-    {"Tel. preferenziale", 250},  {"Indirizzo di residenza", 300}, {"Comune di residenza", 250},
-    {"Modalit\xE0 di pagamento", 250}, {"Tel. casa", 250},        {"Tel. ufficio", 250},
-    {"Tel. cellulare", 250},      {"PEC", 250},                   {"E-mail", 250},
-    {"Codice fiscale", 250},      {"Partita IVA", 250},           {"Carta di credito n.", 300},
-    {"Scadenza", 150},            {"IBAN", 300},                  {"Estremi documento", 280},
-    {"Occupazione", 250},         {"Stato civile", 250},          {"Titoli e qualifiche", 280},
-    {"Prodotti e servizi di interesse", 300}, {"Zona", 250},      {"Questioni in sospeso", 300},
-    {"Note", 300}};
+const QList<QPair<QByteArray, int>> kFileHeaders{{"Cognome e nome", 250},
+                                                 {"Data di nascita", 200},
+                                                 {"Comune di nascita", 250},
+                                                 {"Tel. preferenziale", 250},
+                                                 {"Indirizzo di residenza", 300},
+                                                 {"Comune di residenza", 250},
+                                                 {"Modalit\xE0 di pagamento", 250},
+                                                 {"Tel. casa", 250},
+                                                 {"Tel. ufficio", 250},
+                                                 {"Tel. cellulare", 250},
+                                                 {"PEC", 250},
+                                                 {"E-mail", 250},
+                                                 {"Codice fiscale", 250},
+                                                 {"Partita IVA", 250},
+                                                 {"Carta di credito n.", 300},
+                                                 {"Scadenza", 150},
+                                                 {"IBAN", 300},
+                                                 {"Estremi documento", 280},
+                                                 {"Occupazione", 250},
+                                                 {"Stato civile", 250},
+                                                 {"Titoli e qualifiche", 280},
+                                                 {"Prodotti e servizi di interesse", 300},
+                                                 {"Zona", 250},
+                                                 {"Questioni in sospeso", 300},
+                                                 {"Note", 300}};
 
 QByteArray headerRow()
 {
     QByteArray cells;
     for (const auto& [title, width] : kFileHeaders)
-        cells += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) + ">" +
-                 title + "</td>";
+        cells += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) + ">" + title +
+                 "</td>";
     return cells + "</tr>";
 }
 
@@ -57,17 +72,38 @@ QByteArray row(const QByteArrayList& cells)
 // Every exported field filled, each with a text of its own.
 QByteArray rossiAnna()
 {
-    return record({{Cliente, "Rossi Anna"},       {DataNasc, "01/02/1980"},      {ComuneNasc, "Roma"},
-                   {ProvNasc, "RM"},              {Sesso, "F"},                  {Recapito, "06 1234567"},
-                   {IndirizzoRes, "Via Appia 1"}, {ProvRes, "MI"},               {ComuneRes, "Milano"},
-                   {CapRes, "20100"},             {Estremi, "Contanti"},         {TelCasa, "06 7654321"},
-                   {TelUff, "06 1111111"},        {TelCel, "333 1234567"},       {Fax, "anna@pec.it"},
-                   {Email, "anna@example.it"},    {CodFisc, "RSSNNA80B41H501X"}, {Carta, "4111111111111111"},
-                   {ScadeCarta, "12/27"},         {PartitaIva, "01234567890"},   {Iban, "IT60X0542811101000000123456"},
-                   {Documento, "CI AB1234567"},   {Occupazione, "Insegnante"},   {Civile, "Coniugata"},
-                   {Titoli, "Laurea"},            {Prodotti, "Manicure"},        {Zona, "Centro"},
-                   {Questioni, "Preventivo"},     {Note, "Allergia <nichel> & \x80"}, {Ricontatta, yes},
-                   {File01, "contratto.pdf"},     {Desc01, "Contratto"}});
+    return record({{Cliente, "Rossi Anna"},
+                   {DataNasc, "01/02/1980"},
+                   {ComuneNasc, "Roma"},
+                   {ProvNasc, "RM"},
+                   {Sesso, "F"},
+                   {Recapito, "06 1234567"},
+                   {IndirizzoRes, "Via Appia 1"},
+                   {ProvRes, "MI"},
+                   {ComuneRes, "Milano"},
+                   {CapRes, "20100"},
+                   {Estremi, "Contanti"},
+                   {TelCasa, "06 7654321"},
+                   {TelUff, "06 1111111"},
+                   {TelCel, "333 1234567"},
+                   {Fax, "anna@pec.it"},
+                   {Email, "anna@example.it"},
+                   {CodFisc, "RSSNNA80B41H501X"},
+                   {Carta, "4111111111111111"},
+                   {ScadeCarta, "12/27"},
+                   {PartitaIva, "01234567890"},
+                   {Iban, "IT60X0542811101000000123456"},
+                   {Documento, "CI AB1234567"},
+                   {Occupazione, "Insegnante"},
+                   {Civile, "Coniugata"},
+                   {Titoli, "Laurea"},
+                   {Prodotti, "Manicure"},
+                   {Zona, "Centro"},
+                   {Questioni, "Preventivo"},
+                   {Note, "Allergia <nichel> & \x80"},
+                   {Ricontatta, yes},
+                   {File01, "contratto.pdf"},
+                   {Desc01, "Contratto"}});
 }
 
 // Born in Roma with no province; neither town nor province of residence.
@@ -76,13 +112,56 @@ QByteArray bianchiCarla()
     return record({{Cliente, "Bianchi Carla"}, {ComuneNasc, "Roma"}, {TelCel, "347 2222222"}});
 }
 
-const QByteArray kRossiRow =
-    row({"Rossi Anna", "01/02/1980", "Roma RM", "06 1234567", "Via Appia 1", "Milano MI", "Contanti", "06 7654321",
-         "06 1111111", "333 1234567", "anna@pec.it", "anna@example.it", "RSSNNA80B41H501X", "01234567890",
-         "4111111111111111", "12/27", "IT60X0542811101000000123456", "CI AB1234567", "Insegnante", "Coniugata",
-         "Laurea", "Manicure", "Centro", "Preventivo", "Allergia &lt;nichel&gt; &amp; \x80"});
-const QByteArray kBianchiRow = row({"Bianchi Carla", "", "Roma", "", "", "", "", "", "", "347 2222222", "", "", "", "",
-                                    "", "", "", "", "", "", "", "", "", "", ""});
+const QByteArray kRossiRow = row({"Rossi Anna",
+                                  "01/02/1980",
+                                  "Roma RM",
+                                  "06 1234567",
+                                  "Via Appia 1",
+                                  "Milano MI",
+                                  "Contanti",
+                                  "06 7654321",
+                                  "06 1111111",
+                                  "333 1234567",
+                                  "anna@pec.it",
+                                  "anna@example.it",
+                                  "RSSNNA80B41H501X",
+                                  "01234567890",
+                                  "4111111111111111",
+                                  "12/27",
+                                  "IT60X0542811101000000123456",
+                                  "CI AB1234567",
+                                  "Insegnante",
+                                  "Coniugata",
+                                  "Laurea",
+                                  "Manicure",
+                                  "Centro",
+                                  "Preventivo",
+                                  "Allergia &lt;nichel&gt; &amp; \x80"});
+const QByteArray kBianchiRow = row({"Bianchi Carla",
+                                    "",
+                                    "Roma",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "347 2222222",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    ""});
 } // namespace
 
 class ClientExportTest final : public QObject
@@ -117,33 +196,32 @@ void ClientExportTest::gridColumns()
     QCOMPARE(screen.windowTitle(), QStringLiteral(" Esporta archivio clienti in Microsoft Excel"));
     QCOMPARE(screen.imgLogo->text(), QStringLiteral("ESPORTAZIONE IN EXCEL"));
     const QAbstractItemModel* model = screen.grdRecords->model();
-    const QList<QPair<QString, int>> columns{
-        {"N.", 60},
-        {"Cognome e nome", 250},
-        {"Data di nascita", 120},
-        {"Comune / Stato estero di nascita", 250},
-        {"Tel. preferenziale", 200},
-        {"Indirizzo di residenza", 250},
-        {"Comune di residenza", 250},
-        {"Modalit\u00E0 di pagamento", 250},
-        {"Tel. casa", 200},
-        {"Tel. ufficio", 200},
-        {"Tel. cellulare", 200},
-        {"PEC", 200},
-        {"E-mail", 250},
-        {"Codice fiscale", 150},
-        {"Partita IVA", 150},
-        {"Carta di credito n.", 250},
-        {"Scadenza", 160},
-        {"IBAN", 250},
-        {"Estremi documento", 280},
-        {"Occupazione", 250},
-        {"Stato civile", 250},
-        {"Titoli e qualifiche", 280},
-        {"Prodotti e servizi di interesse", 300},
-        {"Zona", 250},
-        {"Questioni in sospeso", 300},
-        {"Note", 350}};
+    const QList<QPair<QString, int>> columns{{"N.", 60},
+                                             {"Cognome e nome", 250},
+                                             {"Data di nascita", 120},
+                                             {"Comune / Stato estero di nascita", 250},
+                                             {"Tel. preferenziale", 200},
+                                             {"Indirizzo di residenza", 250},
+                                             {"Comune di residenza", 250},
+                                             {"Modalit\u00E0 di pagamento", 250},
+                                             {"Tel. casa", 200},
+                                             {"Tel. ufficio", 200},
+                                             {"Tel. cellulare", 200},
+                                             {"PEC", 200},
+                                             {"E-mail", 250},
+                                             {"Codice fiscale", 150},
+                                             {"Partita IVA", 150},
+                                             {"Carta di credito n.", 250},
+                                             {"Scadenza", 160},
+                                             {"IBAN", 250},
+                                             {"Estremi documento", 280},
+                                             {"Occupazione", 250},
+                                             {"Stato civile", 250},
+                                             {"Titoli e qualifiche", 280},
+                                             {"Prodotti e servizi di interesse", 300},
+                                             {"Zona", 250},
+                                             {"Questioni in sospeso", 300},
+                                             {"Note", 350}};
     QCOMPARE(model->columnCount(), 26);
     for (int c = 0; c < columns.size(); ++c) {
         QCOMPARE(model->headerData(c, Qt::Horizontal).toString(), columns.at(c).first);
@@ -158,16 +236,32 @@ void ClientExportTest::gridRowsAndFileFromTheCard()
         auto* screen = qobject_cast<TfrmExpClienti*>(dialog);
         QVERIFY(screen);
         QCOMPARE(screen->grdRecords->model()->rowCount(), 2);
-        QCOMPARE(rowOf(*screen, 0),
-                 (QStringList{"1",           "Rossi Anna",      "01/02/1980",
-                              "Roma RM",     "06 1234567",      "Via Appia 1",
-                              "Milano MI",   "Contanti",        "06 7654321",
-                              "06 1111111",  "333 1234567",     "anna@pec.it",
-                              "anna@example.it", "RSSNNA80B41H501X", "01234567890",
-                              "4111111111111111", "12/27",       "IT60X0542811101000000123456",
-                              "CI AB1234567", "Insegnante",     "Coniugata",
-                              "Laurea",      "Manicure",        "Centro",
-                              "Preventivo",  "Allergia <nichel> & \u20AC"}));
+        QCOMPARE(rowOf(*screen, 0), (QStringList{"1",
+                                                 "Rossi Anna",
+                                                 "01/02/1980",
+                                                 "Roma RM",
+                                                 "06 1234567",
+                                                 "Via Appia 1",
+                                                 "Milano MI",
+                                                 "Contanti",
+                                                 "06 7654321",
+                                                 "06 1111111",
+                                                 "333 1234567",
+                                                 "anna@pec.it",
+                                                 "anna@example.it",
+                                                 "RSSNNA80B41H501X",
+                                                 "01234567890",
+                                                 "4111111111111111",
+                                                 "12/27",
+                                                 "IT60X0542811101000000123456",
+                                                 "CI AB1234567",
+                                                 "Insegnante",
+                                                 "Coniugata",
+                                                 "Laurea",
+                                                 "Manicure",
+                                                 "Centro",
+                                                 "Preventivo",
+                                                 "Allergia <nichel> & \u20AC"}));
         // The grid keeps the blank that joins a town to a missing province.
         const QStringList second = rowOf(*screen, 1);
         QCOMPARE(second.value(0), QStringLiteral("2"));

@@ -18,13 +18,30 @@ const QString kAskOpen =
     QStringLiteral("L'esportazione della scheda in PDF \u00E8 terminata con successo.\r\n\r\nSi vuole aprire il file?");
 const QDateTime kNow(QDate(2024, 5, 10), QTime(9, 30, 15));
 
-const QStringList kCaptions{
-    "Cognome e nome:",       "Data di nascita:",     "Comune di nascita:",  "Sesso:",
-    "Tel. preferenziale:",   "Indirizzo di residenza:", "Comune di residenza:", "Modalit\u00E0 pagamento:",
-    "Tel. casa:",            "Tel. ufficio:",        "Tel. cellulare:",     "PEC:",
-    "E-mail:",               "Codice fiscale:",      "Partita IVA:",        "Carta di credito:",
-    "IBAN:",                 "Estremi documento:",   "Occupazione:",        "Titoli e qualifiche:",
-    "Prodotti e servizi:",   "Zona:",                "Questioni in sospeso:", "Note:"};
+const QStringList kCaptions{"Cognome e nome:",
+                            "Data di nascita:",
+                            "Comune di nascita:",
+                            "Sesso:",
+                            "Tel. preferenziale:",
+                            "Indirizzo di residenza:",
+                            "Comune di residenza:",
+                            "Modalit\u00E0 pagamento:",
+                            "Tel. casa:",
+                            "Tel. ufficio:",
+                            "Tel. cellulare:",
+                            "PEC:",
+                            "E-mail:",
+                            "Codice fiscale:",
+                            "Partita IVA:",
+                            "Carta di credito:",
+                            "IBAN:",
+                            "Estremi documento:",
+                            "Occupazione:",
+                            "Titoli e qualifiche:",
+                            "Prodotti e servizi:",
+                            "Zona:",
+                            "Questioni in sospeso:",
+                            "Note:"};
 
 // The card's controls for a client, some of them typed with blanks around.
 void fillCard()
@@ -149,7 +166,8 @@ void ClientPrintTest::rowsJoinTrimmedParts()
     for (int i = 0; i < pdf.size(); ++i)
         QCOMPARE(pdf.at(i).caption, captions.at(i));
 
-    const QList<ClientSheetContent::Row> empty = ClientSheetContent::rows(TSchedaCliente(), ClientSheetContent::Output::Paper);
+    const QList<ClientSheetContent::Row> empty =
+        ClientSheetContent::rows(TSchedaCliente(), ClientSheetContent::Output::Paper);
     QCOMPARE(empty.at(2).value, QStringLiteral(" "));
     QCOMPARE(empty.at(6).value, QStringLiteral(" "));
     QCOMPARE(empty.at(15).value, QStringLiteral("N.   -  Scadenza: "));

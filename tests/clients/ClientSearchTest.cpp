@@ -159,9 +159,9 @@ private:
 
     static void search(TfrmTrovaClienti* screen, const QList<QPair<Box, QString>>& filled)
     {
-        const QList<QLineEdit*> boxes{screen->txtCliente,     screen->txtComuneRes, screen->txtPartitaIva,
-                                      screen->txtCodFisc,     screen->txtDocumento, screen->txtOccupazione,
-                                      screen->txtProdotti,    screen->txtZona,      screen->txtQuestioni,
+        const QList<QLineEdit*> boxes{screen->txtCliente,  screen->txtComuneRes, screen->txtPartitaIva,
+                                      screen->txtCodFisc,  screen->txtDocumento, screen->txtOccupazione,
+                                      screen->txtProdotti, screen->txtZona,      screen->txtQuestioni,
                                       screen->txtNote};
         for (const auto& [box, text] : filled)
             QTest::keyClicks(boxes.at(box), text);
@@ -190,12 +190,12 @@ void ClientSearchTest::matching_data()
     QTest::newRow("A-Z folded") << criteria({{Name, "ROSS"}}) << 1 << QList<qint64>{1, 3};
     QTest::newRow("two criteria combine with AND")
         << criteria({{Name, "ross"}, {Town, "Napoli"}}) << 2 << QList<qint64>{3};
-    QTest::newRow("name matches, town does not") << criteria({{Name, "anna"}, {Town, "Napoli"}}) << 2
-                                                 << QList<qint64>{};
+    QTest::newRow("name matches, town does not")
+        << criteria({{Name, "anna"}, {Town, "Napoli"}}) << 2 << QList<qint64>{};
     QTest::newRow("leading space kept") << criteria({{Name, " rossi"}}) << 1 << QList<qint64>{3};
     QTest::newRow("trailing space kept") << criteria({{Name, "anna "}}) << 1 << QList<qint64>{};
-    QTest::newRow("blank-only box alone is not a criterion") << criteria({{Notes, "   "}}) << 0
-                                                             << QList<qint64>{1, 2, 3};
+    QTest::newRow("blank-only box alone is not a criterion")
+        << criteria({{Notes, "   "}}) << 0 << QList<qint64>{1, 2, 3};
     // A box of blanks cannot stand in for a filled box that does not match,
     // even where the field holds that run of blanks (bianchi carla's notes).
     QTest::newRow("blank-only box never matches")
@@ -224,11 +224,11 @@ void ClientSearchTest::eachBoxSearchesItsOwnField_data()
 {
     QTest::addColumn<int>("box");
     QTest::addColumn<int>("offset");
-    const QList<QPair<const char*, Offset>> boxes{
-        {"txtCliente", Cliente},     {"txtComuneRes", ComuneRes},     {"txtPartitaIva", PartitaIva},
-        {"txtCodFisc", CodFisc},     {"txtDocumento", Documento},     {"txtOccupazione", Occupazione},
-        {"txtProdotti", Prodotti},   {"txtZona", Zona},               {"txtQuestioni", Questioni},
-        {"txtNote", Note}};
+    const QList<QPair<const char*, Offset>> boxes{{"txtCliente", Cliente},       {"txtComuneRes", ComuneRes},
+                                                  {"txtPartitaIva", PartitaIva}, {"txtCodFisc", CodFisc},
+                                                  {"txtDocumento", Documento},   {"txtOccupazione", Occupazione},
+                                                  {"txtProdotti", Prodotti},     {"txtZona", Zona},
+                                                  {"txtQuestioni", Questioni},   {"txtNote", Note}};
     for (int box = 0; box < boxes.size(); ++box)
         QTest::newRow(boxes.at(box).first) << box << int(boxes.at(box).second);
 }
@@ -240,10 +240,10 @@ void ClientSearchTest::eachBoxSearchesItsOwnField()
     // The first client holds the token in the box's field only, the second one
     // in every other field of the record.
     QList<QPair<Offset, QByteArray>> elsewhere;
-    for (Offset other : {Cliente,     DataNasc,  ComuneNasc, Recapito,   IndirizzoRes, ComuneRes, Estremi,
-                         TelCasa,     TelUff,    TelCel,     Fax,        Email,        CodFisc,   Carta,
-                         ScadeCarta,  PartitaIva, Iban,      Documento,  Occupazione,  Civile,    Titoli,
-                         Prodotti,    Zona,      Questioni,  Note,       File01,       Desc01})
+    for (Offset other :
+         {Cliente,     DataNasc, ComuneNasc, Recapito, IndirizzoRes, ComuneRes,  Estremi,    TelCasa, TelUff,
+          TelCel,      Fax,      Email,      CodFisc,  Carta,        ScadeCarta, PartitaIva, Iban,    Documento,
+          Occupazione, Civile,   Titoli,     Prodotti, Zona,         Questioni,  Note,       File01,  Desc01})
         if (other != offset)
             elsewhere.append({other, "xq7"});
     writeArchive({record({{Offset(offset), "xq7"}}), record(elsewhere)});
@@ -289,8 +289,8 @@ void ClientSearchTest::criteriaPanel()
 
     // Return walks the ten boxes in order and comes back to the first; each
     // box shows its frame while it has the focus.
-    const QStringList order{"txtCliente",  "txtComuneRes", "txtPartitaIva", "txtCodFisc",  "txtDocumento",
-                            "txtOccupazione", "txtProdotti", "txtZona",     "txtQuestioni", "txtNote"};
+    const QStringList order{"txtCliente",     "txtComuneRes", "txtPartitaIva", "txtCodFisc",   "txtDocumento",
+                            "txtOccupazione", "txtProdotti",  "txtZona",       "txtQuestioni", "txtNote"};
     QTRY_COMPARE(QApplication::focusWidget(), screen->txtCliente);
     for (int i = 0; i < order.size(); ++i) {
         QWidget* box = QApplication::focusWidget();

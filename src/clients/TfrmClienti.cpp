@@ -95,6 +95,9 @@ TfrmClienti::TfrmClienti(QWidget* parent) : TopLevelScreen(parent)
     connect(btnEmail, &QToolButton::clicked, this, &TfrmClienti::btnEmailClick);
     connect(cmdFile, &QToolButton::clicked, this, &TfrmClienti::cmdFileClick);
     connect(cmdTrova, &QToolButton::clicked, this, &TfrmClienti::cmdTrovaClick);
+    connect(cmdAnteprima, &QToolButton::clicked, this, &TfrmClienti::cmdAnteprimaClick);
+    connect(cmdStampa, &QToolButton::clicked, this, &TfrmClienti::cmdStampaClick);
+    connect(cmdPDF, &QToolButton::clicked, this, &TfrmClienti::cmdPDFClick);
     connect(cmdRicontatta, &QToolButton::clicked, this, &TfrmClienti::cmdRicontattaClick);
     connect(cmdEsporta, &QToolButton::clicked, this, &TfrmClienti::cmdEsportaClick);
     connect(cmdGuida, &QToolButton::clicked, this, &TfrmClienti::cmdGuidaClick);
@@ -428,6 +431,21 @@ void TfrmClienti::cmdTrovaClick()
     TfrmTrovaClienti search(this);
     search.lblMemory->setText(kCallerTag);
     search.exec();
+}
+
+void TfrmClienti::cmdAnteprimaClick()
+{
+    repScheda.preview(recordFromCard(), this);
+}
+
+void TfrmClienti::cmdStampaClick()
+{
+    repScheda.print(recordFromCard(), this);
+}
+
+void TfrmClienti::cmdPDFClick()
+{
+    repScheda.exportPdf(recordFromCard(), this);
 }
 
 void TfrmClienti::cmdRicontattaClick()

@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 // One hook object per widget holds every handler the screen attached to it.
@@ -178,8 +179,16 @@ void Conventions::bindFocusFrame(QWidget* field, QWidget* frame)
 {
     frame->hide();
     frame->stackUnder(field);
-    onEnter(field, [frame] { frame->show(); });
-    onExit(field, [frame] { frame->hide(); });
+    // Stacked under its field, the frame is destroyed first when a modal screen
+    // goes away, and the focused field then loses its focus.
+    onEnter(field, [frame = QPointer<QWidget>(frame)] {
+        if (frame)
+            frame->show();
+    });
+    onExit(field, [frame = QPointer<QWidget>(frame)] {
+        if (frame)
+            frame->hide();
+    });
 }
 
 void Conventions::setHint(QWidget* command, QLabel* panInfo, const QString& text)

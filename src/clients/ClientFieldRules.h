@@ -11,7 +11,8 @@
 namespace ClientFieldRules {
 enum class Transform { None, Trim, Upper, TrimUpper };
 
-struct Rule {
+struct Rule
+{
     // Applied to the whole text at every change the user types.
     Transform whileTyping = Transform::None;
     // Applied at every key release (the postcode: upper case, foreign ones included).

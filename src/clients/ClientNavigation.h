@@ -8,7 +8,8 @@
 namespace ClientNavigation {
 enum class Command { First, Previous, Next, Last };
 
-struct Step {
+struct Step
+{
     enum class Outcome {
         Show,  // read and show the record at position
         Stay,  // nothing changes and nothing is said

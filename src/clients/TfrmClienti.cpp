@@ -2,6 +2,7 @@
 
 #include "app/Conventions.h"
 #include "app/Help.h"
+#include "app/Look.h"
 #include "app/Messages.h"
 #include "app/TMisc.h"
 #include "app/Text.h"
@@ -16,9 +17,6 @@
 #include "clients/TfrmRicontatta.h"
 #include "clients/TfrmTrovaClienti.h"
 #include "storage/RecordFile.h"
-
-#include <QIcon>
-#include <QKeyEvent>
 
 TfrmClienti* frmClienti = nullptr;
 
@@ -59,20 +57,19 @@ QString archive()
 {
     return TSchedaCliente::fileName();
 }
-
 } // namespace
 
 TfrmClienti::TfrmClienti(QWidget* parent) : TopLevelScreen(parent)
 {
     setupUi(this);
-    setAttribute(Qt::WA_StyledBackground);
     setCentredPanel(panContainer);
+    drawLook();
 
-    m_fields = {txtCliente,   txtDataNasc,  txtComuneNasc,  txtProvNasc, txtSesso,      txtRecapito,   txtIndirizzoRes,
-                txtProvRes,   txtComuneRes, txtCapRes,      txtEstremi,  txtTelCasa,    txtTelUff,     txtTelCel,
-                txtFax,       txtEmail,     txtCodFisc,     txtCarta,    txtScadeCarta, txtPartitaIva, txtIban,
-                txtDocumento, txtOccupazione, txtCivile,    txtTitoli,   txtProdotti,   txtZona,       txtQuestioni,
-                txtNote};
+    m_fields = {txtCliente,      txtDataNasc,   txtComuneNasc, txtProvNasc,  txtSesso,       txtRecapito,
+                txtIndirizzoRes, txtProvRes,    txtComuneRes,  txtCapRes,    txtEstremi,     txtTelCasa,
+                txtTelUff,       txtTelCel,     txtFax,        txtEmail,     txtCodFisc,     txtCarta,
+                txtScadeCarta,   txtPartitaIva, txtIban,       txtDocumento, txtOccupazione, txtCivile,
+                txtTitoli,       txtProdotti,   txtZona,       txtQuestioni, txtNote};
     m_attachments = {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03};
 
     for (int i = 0; i < kEditFields; ++i)
@@ -82,7 +79,6 @@ TfrmClienti::TfrmClienti(QWidget* parent) : TopLevelScreen(parent)
 
     bindFieldRules();
     bindHints();
-    imgLogo->setPixmap(QIcon(QStringLiteral(":/pictures/logo.svg")).pixmap(imgLogo->size()));
 
     connect(cmdPrimo, &QToolButton::clicked, this, &TfrmClienti::cmdPrimoClick);
     connect(cmdIndietro, &QToolButton::clicked, this, &TfrmClienti::cmdIndietroClick);
@@ -99,10 +95,40 @@ TfrmClienti::TfrmClienti(QWidget* parent) : TopLevelScreen(parent)
     connect(btnEmail, &QToolButton::clicked, this, &TfrmClienti::btnEmailClick);
     connect(cmdFile, &QToolButton::clicked, this, &TfrmClienti::cmdFileClick);
     connect(cmdTrova, &QToolButton::clicked, this, &TfrmClienti::cmdTrovaClick);
+    connect(cmdAnteprima, &QToolButton::clicked, this, &TfrmClienti::cmdAnteprimaClick);
+    connect(cmdStampa, &QToolButton::clicked, this, &TfrmClienti::cmdStampaClick);
+    connect(cmdPDF, &QToolButton::clicked, this, &TfrmClienti::cmdPDFClick);
     connect(cmdRicontatta, &QToolButton::clicked, this, &TfrmClienti::cmdRicontattaClick);
     connect(cmdEsporta, &QToolButton::clicked, this, &TfrmClienti::cmdEsportaClick);
     connect(cmdGuida, &QToolButton::clicked, this, &TfrmClienti::cmdGuidaClick);
     connect(cmdEsci, &QToolButton::clicked, this, &TfrmClienti::cmdEsciClick);
+}
+
+void TfrmClienti::drawLook()
+{
+    Look::setGradient(this, Look::steelBlue);
+    Look::setSection(shpSfondo, Look::greyBlue, 10);
+    for (QWidget* section : {shpSezione01, shpSezione02, shpSezione03, shpSezione04, shpSezione05, shpSezione06})
+        Look::setSection(section, Look::lightSection, 6);
+    Look::setSection(shpComandi, Qt::white, 6);
+    Look::setSection(shpNavigazione, Qt::white, 6);
+    Look::setSection(shpInfo, Look::infoBar, 6);
+    Look::setPicture(imgLogo, QStringLiteral("logo"));
+    const std::pair<QToolButton*, const char*> pictures[] = {
+        {cmdNuovo, "nuovo"},           {cmdDuplica, "duplica"},
+        {cmdFile, "allegati"},         {cmdSalva, "salva"},
+        {cmdTrova, "trova"},           {cmdAnteprima, "anteprima"},
+        {cmdStampa, "stampa"},         {cmdPDF, "pdf"},
+        {cmdRicontatta, "ricontatta"}, {cmdEsporta, "esporta"},
+        {cmdGuida, "guida"},           {cmdEsci, "esci"},
+        {cmdPrimo, "primo"},           {cmdIndietro, "precedente"},
+        {cmdAvanti, "successivo"},     {cmdUltimo, "ultimo"},
+        {btnEmail, "email"},           {btnCodFisc, "controlla"},
+        {btnCarta, "controlla"},       {btnPartitaIva, "controlla"},
+        {btnIban, "controlla"},        {btnProve, "trattamenti"},
+    };
+    for (const auto& [command, picture] : pictures)
+        Look::setCommandPicture(command, QLatin1String(picture));
 }
 
 void TfrmClienti::bindFieldRules()
@@ -168,10 +194,10 @@ void TfrmClienti::bindHints()
     for (const auto& [command, hint] : hints)
         Conventions::setHint(command, panInfo, QString::fromUtf8(hint));
     // The background, its sections and decorations empty the status line.
-    const QList<QWidget*> surfaces = {this,         panContainer, shpSfondo,    shpSezione01,   shpSezione02,
-                                      shpSezione03, shpSezione04, shpSezione05, shpSezione06,   shpComandi,
+    const QList<QWidget*> surfaces = {this,         panContainer,   shpSfondo,    shpSezione01, shpSezione02,
+                                      shpSezione03, shpSezione04,   shpSezione05, shpSezione06, shpComandi,
                                       shpInfo,      shpNavigazione, lblSezione01, lblSezione02, lblSezione03,
-                                      lblSezione04, lblSezione05, lblSezione06, imgLogo};
+                                      lblSezione04, lblSezione05,   lblSezione06, imgLogo};
     for (QWidget* surface : surfaces)
         Conventions::clearsHint(surface, panInfo);
 }
@@ -392,6 +418,11 @@ void TfrmClienti::cmdFileClick()
 {
     TfrmAllegaCartella attachments(this);
     attachments.lblMemory->setText(kCallerTag);
+    // The dialog's slots in the order of the card's hidden labels.
+    QLineEdit* const slots[] = {attachments.txtFile01, attachments.txtFile02, attachments.txtFile03,
+                                attachments.txtDesc01, attachments.txtDesc02, attachments.txtDesc03};
+    for (int i = 0; i < m_attachments.size(); ++i)
+        slots[i]->setText(Text::trim(m_attachments.at(i)->text()));
     attachments.exec();
 }
 
@@ -400,6 +431,21 @@ void TfrmClienti::cmdTrovaClick()
     TfrmTrovaClienti search(this);
     search.lblMemory->setText(kCallerTag);
     search.exec();
+}
+
+void TfrmClienti::cmdAnteprimaClick()
+{
+    repScheda.preview(recordFromCard(), this);
+}
+
+void TfrmClienti::cmdStampaClick()
+{
+    repScheda.print(recordFromCard(), this);
+}
+
+void TfrmClienti::cmdPDFClick()
+{
+    repScheda.exportPdf(recordFromCard(), this);
 }
 
 void TfrmClienti::cmdRicontattaClick()

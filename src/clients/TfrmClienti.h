@@ -2,6 +2,7 @@
 
 #include "app/Screen.h"
 #include "clients/ClientNavigation.h"
+#include "clients/ClientSheet.h"
 #include "storage/TSchedaCliente.h"
 #include "ui_TfrmClienti.h"
 
@@ -41,6 +42,9 @@ private:
     void btnEmailClick();
     void cmdFileClick();
     void cmdTrovaClick();
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
+    void cmdPDFClick();
     void cmdRicontattaClick();
     void cmdEsportaClick();
     void cmdGuidaClick();
@@ -50,6 +54,7 @@ private:
     void openVatNumberCheck(const QString& number);
     // The province fields offer their list with no item selected, whatever was picked before.
     void provinceCanFocus(QComboBox* province);
+    void drawLook();
     void bindFieldRules();
     void bindHints();
 
@@ -60,6 +65,8 @@ private:
     // province combo edits), then those of fields 31 to 36, in field order.
     QList<QWidget*> m_fields;
     QList<QLabel*> m_attachments;
+    // The printed sheet, filled from the card at each use.
+    ClientSheet repScheda;
 };
 
 extern TfrmClienti* frmClienti;

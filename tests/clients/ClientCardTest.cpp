@@ -22,10 +22,11 @@ const QString kArchiveFailure =
                    "privilegi di scrittura nella cartella di installazione del programma.");
 const QString kNameRequired =
     QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il nome del cliente.");
-const QString kMobileRequired = QStringLiteral(
-    "Attenzione: per salvare la scheda \u00E8 necessario indicare il numero di cellulare del cliente.");
+const QString kMobileRequired =
+    QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il numero di cellulare del cliente.");
 const QString kAppended = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
-const QString kRewritten = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kRewritten =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString kDuplicateRefused = QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto "
                                                  "dopo che questa \u00E8 stata inserita in archivio.");
 const QString kDuplicated =
@@ -43,7 +44,6 @@ enum Offset {
     ProvNasc = 133,
     IndirizzoRes = 189,
     TelCel = 613,
-    Email = 675,
     Note = 1612,
     Ricontatta = 1863,
     File01 = 1866,
@@ -92,7 +92,8 @@ QByteArray fiveClients()
     return file;
 }
 
-struct Modal {
+struct Modal
+{
     bool opened = false;
     QString className;
     QString memory;
@@ -153,6 +154,7 @@ private Q_SLOTS:
     void screensOpened_data();
     void screensOpened();
     void emailButton();
+    void attachmentsHandedToTheDialog();
 
     void showingStartsANewCard();
     void exitShowsTheLauncher();
@@ -185,7 +187,10 @@ private:
         return modal;
     }
 
-    void clickNamed(const char* command) { QTest::mouseClick(control<QToolButton>(frmClienti, command), Qt::LeftButton); }
+    void clickNamed(const char* command)
+    {
+        QTest::mouseClick(control<QToolButton>(frmClienti, command), Qt::LeftButton);
+    }
 
     GuiFixture m_fixture;
 };
@@ -241,7 +246,8 @@ void ClientCardTest::threeClientsMakeOneFile()
     const QByteArray file = m_fixture.readFile(kArchive);
     QCOMPARE(file.size(), 10116);
     QCOMPARE(file.mid(6744, 4), QByteArray("\x03Tre"));
-    QCOMPARE(file.mid(6744 + TelCel, 4), QByteArray("\x03" "333"));
+    QCOMPARE(file.mid(6744 + TelCel, 4), QByteArray("\x03"
+                                                    "333"));
     QCOMPARE(file.mid(6744 + Ricontatta, 3), QByteArray("\x02No"));
 }
 
@@ -251,10 +257,14 @@ void ClientCardTest::requiredFields_data()
     QTest::addColumn<QString>("mobile");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("nothing: the name first") << "" << "" << kNameRequired << "txtCliente";
-    QTest::newRow("mobile but no name") << "" << "333" << kNameRequired << "txtCliente";
-    QTest::newRow("blank name") << " \t " << "333" << kNameRequired << "txtCliente";
-    QTest::newRow("name but no mobile") << "Rossi" << "" << kMobileRequired << "txtTelCel";
+    QTest::newRow("nothing: the name first") << ""
+                                             << "" << kNameRequired << "txtCliente";
+    QTest::newRow("mobile but no name") << ""
+                                        << "333" << kNameRequired << "txtCliente";
+    QTest::newRow("blank name") << " \t "
+                                << "333" << kNameRequired << "txtCliente";
+    QTest::newRow("name but no mobile") << "Rossi"
+                                        << "" << kMobileRequired << "txtTelCel";
 }
 
 void ClientCardTest::requiredFields()
@@ -281,15 +291,42 @@ void ClientCardTest::navigation_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("position");
     QTest::addColumn<QString>("name");
-    QTest::newRow("next from a new card") << "" << "cmdAvanti" << "1" << "Bianchi Anna";
-    QTest::newRow("previous from a new card") << "" << "cmdIndietro" << "1" << "Bianchi Anna";
-    QTest::newRow("last from a new card") << "" << "cmdUltimo" << "5" << "Rosa Elena";
-    QTest::newRow("first from 4") << "4" << "cmdPrimo" << "1" << "Bianchi Anna";
-    QTest::newRow("next from 2") << "2" << "cmdAvanti" << "3" << "Neri Luca";
-    QTest::newRow("previous from 3") << "3" << "cmdIndietro" << "2" << "Verdi Carla";
-    QTest::newRow("previous from 2") << "2" << "cmdIndietro" << "1" << "Bianchi Anna";
-    QTest::newRow("previous on the first does nothing") << "1" << "cmdIndietro" << "1" << "(on screen)";
-    QTest::newRow("next on the last does nothing") << "5" << "cmdAvanti" << "5" << "(on screen)";
+    QTest::newRow("next from a new card") << ""
+                                          << "cmdAvanti"
+                                          << "1"
+                                          << "Bianchi Anna";
+    QTest::newRow("previous from a new card") << ""
+                                              << "cmdIndietro"
+                                              << "1"
+                                              << "Bianchi Anna";
+    QTest::newRow("last from a new card") << ""
+                                          << "cmdUltimo"
+                                          << "5"
+                                          << "Rosa Elena";
+    QTest::newRow("first from 4") << "4"
+                                  << "cmdPrimo"
+                                  << "1"
+                                  << "Bianchi Anna";
+    QTest::newRow("next from 2") << "2"
+                                 << "cmdAvanti"
+                                 << "3"
+                                 << "Neri Luca";
+    QTest::newRow("previous from 3") << "3"
+                                     << "cmdIndietro"
+                                     << "2"
+                                     << "Verdi Carla";
+    QTest::newRow("previous from 2") << "2"
+                                     << "cmdIndietro"
+                                     << "1"
+                                     << "Bianchi Anna";
+    QTest::newRow("previous on the first does nothing") << "1"
+                                                        << "cmdIndietro"
+                                                        << "1"
+                                                        << "(on screen)";
+    QTest::newRow("next on the last does nothing") << "5"
+                                                   << "cmdAvanti"
+                                                   << "5"
+                                                   << "(on screen)";
 }
 
 void ClientCardTest::navigation()
@@ -340,10 +377,14 @@ void ClientCardTest::emptyArchive_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("position");
-    QTest::newRow("first") << "cmdPrimo" << "7";
-    QTest::newRow("previous") << "cmdIndietro" << "7";
-    QTest::newRow("last") << "cmdUltimo" << "7";
-    QTest::newRow("next empties the position") << "cmdAvanti" << "";
+    QTest::newRow("first") << "cmdPrimo"
+                           << "7";
+    QTest::newRow("previous") << "cmdIndietro"
+                              << "7";
+    QTest::newRow("last") << "cmdUltimo"
+                          << "7";
+    QTest::newRow("next empties the position") << "cmdAvanti"
+                                               << "";
 }
 
 void ClientCardTest::emptyArchive()
@@ -366,11 +407,21 @@ void ClientCardTest::archiveFailure_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("position");
     QTest::addColumn<QString>("positionAfter");
-    QTest::newRow("save a new card") << "cmdSalva" << "" << "";
-    QTest::newRow("save a stored card") << "cmdSalva" << "2" << "2";
-    QTest::newRow("first") << "cmdPrimo" << "" << "";
-    QTest::newRow("next") << "cmdAvanti" << "2" << "2";
-    QTest::newRow("duplicate: the copy stays prepared") << "cmdDuplica" << "2" << "";
+    QTest::newRow("save a new card") << "cmdSalva"
+                                     << ""
+                                     << "";
+    QTest::newRow("save a stored card") << "cmdSalva"
+                                        << "2"
+                                        << "2";
+    QTest::newRow("first") << "cmdPrimo"
+                           << ""
+                           << "";
+    QTest::newRow("next") << "cmdAvanti"
+                          << "2"
+                          << "2";
+    QTest::newRow("duplicate: the copy stays prepared") << "cmdDuplica"
+                                                        << "2"
+                                                        << "";
 }
 
 void ClientCardTest::archiveFailure()
@@ -425,8 +476,9 @@ void ClientCardTest::duplicate()
     QCOMPARE(frmClienti->lblPosizione->text(), QString("6"));
     const QByteArray file = m_fixture.readFile(kArchive);
     QCOMPARE(file.left(5 * kRecordSize), fiveClients());
-    QCOMPARE(file.mid(5 * kRecordSize),
-             clientRecord({{Cliente, "Neri Luca"}, {IndirizzoRes, "Via Po 3"}, {TelCel, "3333333333"}, {Ricontatta, "No"}}));
+    QCOMPARE(
+        file.mid(5 * kRecordSize),
+        clientRecord({{Cliente, "Neri Luca"}, {IndirizzoRes, "Via Po 3"}, {TelCel, "3333333333"}, {Ricontatta, "No"}}));
 }
 
 void ClientCardTest::treatmentsButton()
@@ -463,11 +515,26 @@ void ClientCardTest::fiscalCodeButton_data()
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("passed");
-    QTest::newRow("eleven digits: a company") << "01234567890" << "TfrmPartitaIva" << "txtPartitaIva" << "01234567890";
-    QTest::newRow("digits with blanks around") << "  12345 " << "TfrmPartitaIva" << "txtPartitaIva" << "12345";
-    QTest::newRow("personal code") << "RSSMRA80A01H501U" << "TfrmCodFisc" << "txtCodFisc" << "RSSMRA80A01H501U";
-    QTest::newRow("digits and one letter") << "1234567890X" << "TfrmCodFisc" << "txtCodFisc" << "1234567890X";
-    QTest::newRow("empty") << "" << "TfrmCodFisc" << "txtCodFisc" << "";
+    QTest::newRow("eleven digits: a company") << "01234567890"
+                                              << "TfrmPartitaIva"
+                                              << "txtPartitaIva"
+                                              << "01234567890";
+    QTest::newRow("digits with blanks around") << "  12345 "
+                                               << "TfrmPartitaIva"
+                                               << "txtPartitaIva"
+                                               << "12345";
+    QTest::newRow("personal code") << "RSSMRA80A01H501U"
+                                   << "TfrmCodFisc"
+                                   << "txtCodFisc"
+                                   << "RSSMRA80A01H501U";
+    QTest::newRow("digits and one letter") << "1234567890X"
+                                           << "TfrmCodFisc"
+                                           << "txtCodFisc"
+                                           << "1234567890X";
+    QTest::newRow("empty") << ""
+                           << "TfrmCodFisc"
+                           << "txtCodFisc"
+                           << "";
 }
 
 void ClientCardTest::fiscalCodeButton()
@@ -489,9 +556,18 @@ void ClientCardTest::checkButtons_data()
     QTest::addColumn<QString>("cardField");
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("field");
-    QTest::newRow("VAT number") << "btnPartitaIva" << "txtPartitaIva" << "TfrmPartitaIva" << "txtPartitaIva";
-    QTest::newRow("credit card") << "btnCarta" << "txtCarta" << "TfrmCarta" << "txtNumero";
-    QTest::newRow("IBAN") << "btnIban" << "txtIban" << "TfrmIban" << "txtIban";
+    QTest::newRow("VAT number") << "btnPartitaIva"
+                                << "txtPartitaIva"
+                                << "TfrmPartitaIva"
+                                << "txtPartitaIva";
+    QTest::newRow("credit card") << "btnCarta"
+                                 << "txtCarta"
+                                 << "TfrmCarta"
+                                 << "txtNumero";
+    QTest::newRow("IBAN") << "btnIban"
+                          << "txtIban"
+                          << "TfrmIban"
+                          << "txtIban";
 }
 
 void ClientCardTest::checkButtons()
@@ -512,11 +588,21 @@ void ClientCardTest::screensOpened_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("memory");
-    QTest::newRow("search") << "cmdTrova" << "TfrmTrovaClienti" << "clienti";
-    QTest::newRow("attached files") << "cmdFile" << "TfrmAllegaCartella" << "clienti";
-    QTest::newRow("recontact list") << "cmdRicontatta" << "TfrmRicontatta" << "<none>";
-    QTest::newRow("export") << "cmdEsporta" << "TfrmExpClienti" << "<none>";
-    QTest::newRow("help") << "cmdGuida" << "TfrmGuida" << "<none>";
+    QTest::newRow("search") << "cmdTrova"
+                            << "TfrmTrovaClienti"
+                            << "clienti";
+    QTest::newRow("attached files") << "cmdFile"
+                                    << "TfrmAllegaCartella"
+                                    << "clienti";
+    QTest::newRow("recontact list") << "cmdRicontatta"
+                                    << "TfrmRicontatta"
+                                    << "<none>";
+    QTest::newRow("export") << "cmdEsporta"
+                            << "TfrmExpClienti"
+                            << "<none>";
+    QTest::newRow("help") << "cmdGuida"
+                          << "TfrmGuida"
+                          << "<none>";
 }
 
 void ClientCardTest::screensOpened()
@@ -541,6 +627,30 @@ void ClientCardTest::emailButton()
     // The quotes the card puts around the address are the shell's, removed by TMisc.
     QCOMPARE(TMisc::opened(), QStringList({"mailto:maria.rossi@example.it", "mailto:"}));
     QCOMPARE(Messages::shownTexts(), QStringList());
+}
+
+void ClientCardTest::attachmentsHandedToTheDialog()
+{
+    const QList<QLabel*> labels = {frmClienti->lblFile01, frmClienti->lblFile02, frmClienti->lblFile03,
+                                   frmClienti->lblDesc01, frmClienti->lblDesc02, frmClienti->lblDesc03};
+    const QStringList names = {"txtFile01", "txtFile02", "txtFile03", "txtDesc01", "txtDesc02", "txtDesc03"};
+    for (int i = 0; i < labels.size(); ++i)
+        labels.at(i)->setText(QStringLiteral(" valore %1 ").arg(i));
+    QStringList handed;
+    QTimer inside;
+    inside.setSingleShot(true);
+    connect(&inside, &QTimer::timeout, frmClienti, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        for (const QString& name : names)
+            handed << control<QLineEdit>(dialog, qPrintable(name))->text();
+        dialog->reject();
+    });
+    inside.start(0);
+    QTest::mouseClick(frmClienti->cmdFile, Qt::LeftButton);
+    QCOMPARE(handed, QStringList({"valore 0", "valore 1", "valore 2", "valore 3", "valore 4", "valore 5"}));
+    // Only "Applica e chiudi" writes back into the card.
+    QCOMPARE(frmClienti->lblDesc03->text(), QString(" valore 5 "));
 }
 
 void ClientCardTest::showingStartsANewCard()

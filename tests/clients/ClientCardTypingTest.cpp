@@ -10,12 +10,12 @@
 namespace {
 // The card's edit fields in tab order, with their capacities.
 const QList<QPair<const char*, int>> kFields = {
-    {"txtCliente", 50},    {"txtDataNasc", 30},   {"txtComuneNasc", 50}, {"txtProvNasc", 2},     {"txtSesso", 1},
-    {"txtRecapito", 50},   {"txtIndirizzoRes", 50}, {"txtProvRes", 2},   {"txtComuneRes", 50},   {"txtCapRes", 5},
-    {"txtEstremi", 250},   {"txtTelCasa", 30},    {"txtTelUff", 30},     {"txtTelCel", 30},      {"txtFax", 30},
-    {"txtEmail", 50},      {"txtCodFisc", 16},    {"txtCarta", 30},      {"txtScadeCarta", 30},  {"txtPartitaIva", 11},
-    {"txtIban", 27},       {"txtDocumento", 120}, {"txtOccupazione", 50}, {"txtCivile", 50},     {"txtTitoli", 120},
-    {"txtProdotti", 120},  {"txtZona", 50},       {"txtQuestioni", 250}, {"txtNote", 250},
+    {"txtCliente", 50},   {"txtDataNasc", 30},     {"txtComuneNasc", 50},  {"txtProvNasc", 2},    {"txtSesso", 1},
+    {"txtRecapito", 50},  {"txtIndirizzoRes", 50}, {"txtProvRes", 2},      {"txtComuneRes", 50},  {"txtCapRes", 5},
+    {"txtEstremi", 250},  {"txtTelCasa", 30},      {"txtTelUff", 30},      {"txtTelCel", 30},     {"txtFax", 30},
+    {"txtEmail", 50},     {"txtCodFisc", 16},      {"txtCarta", 30},       {"txtScadeCarta", 30}, {"txtPartitaIva", 11},
+    {"txtIban", 27},      {"txtDocumento", 120},   {"txtOccupazione", 50}, {"txtCivile", 50},     {"txtTitoli", 120},
+    {"txtProdotti", 120}, {"txtZona", 50},         {"txtQuestioni", 250},  {"txtNote", 250},
 };
 
 QWidget* field(const char* name)
@@ -88,22 +88,52 @@ void ClientCardTypingTest::typing_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("province of residence") << "txtProvRes" << "rm" << "RM";
-    QTest::newRow("province of birth, blank first") << "txtProvNasc" << " mi" << "MI";
-    QTest::newRow("province, at most two") << "txtProvNasc" << "tor" << "TO";
-    QTest::newRow("sex upper-cased") << "txtSesso" << "f" << "F";
+    QTest::newRow("province of residence") << "txtProvRes"
+                                           << "rm"
+                                           << "RM";
+    QTest::newRow("province of birth, blank first") << "txtProvNasc"
+                                                    << " mi"
+                                                    << "MI";
+    QTest::newRow("province, at most two") << "txtProvNasc"
+                                           << "tor"
+                                           << "TO";
+    QTest::newRow("sex upper-cased") << "txtSesso"
+                                     << "f"
+                                     << "F";
     QTest::newRow("sex: accented letter stays") << "txtSesso" << QString("\u00E8") << QString("\u00E8");
-    QTest::newRow("mobile: digits only") << "txtTelCel" << "+39 333" << "39333";
-    QTest::newRow("home phone as typed") << "txtTelCasa" << "+39 333" << "+39 333";
-    QTest::newRow("card number: digits only") << "txtCarta" << "4111-1111 x1" << "411111111";
-    QTest::newRow("VAT number: digits only") << "txtPartitaIva" << "IT 0123/4" << "01234";
-    QTest::newRow("fiscal code letter by letter") << "txtCodFisc" << "rssmra80a01 " << "RSSMRA80A01";
-    QTest::newRow("IBAN: a blank at the end vanishes") << "txtIban" << "it60 x054 " << "IT60X054";
-    QTest::newRow("e-mail: no trailing blank") << "txtEmail" << "Anna@Example.it " << "Anna@Example.it";
-    QTest::newRow("PEC trimmed") << "txtFax" << " pec@posta.it " << "pec@posta.it";
-    QTest::newRow("postcode upper-cased") << "txtCapRes" << "sw1a " << "SW1A ";
-    QTest::newRow("name as typed") << "txtCliente" << " rossi  maria " << " rossi  maria ";
-    QTest::newRow("notes as typed") << "txtNote" << "no  profumi " << "no  profumi ";
+    QTest::newRow("mobile: digits only") << "txtTelCel"
+                                         << "+39 333"
+                                         << "39333";
+    QTest::newRow("home phone as typed") << "txtTelCasa"
+                                         << "+39 333"
+                                         << "+39 333";
+    QTest::newRow("card number: digits only") << "txtCarta"
+                                              << "4111-1111 x1"
+                                              << "411111111";
+    QTest::newRow("VAT number: digits only") << "txtPartitaIva"
+                                             << "IT 0123/4"
+                                             << "01234";
+    QTest::newRow("fiscal code letter by letter") << "txtCodFisc"
+                                                  << "rssmra80a01 "
+                                                  << "RSSMRA80A01";
+    QTest::newRow("IBAN: a blank at the end vanishes") << "txtIban"
+                                                       << "it60 x054 "
+                                                       << "IT60X054";
+    QTest::newRow("e-mail: no trailing blank") << "txtEmail"
+                                               << "Anna@Example.it "
+                                               << "Anna@Example.it";
+    QTest::newRow("PEC trimmed") << "txtFax"
+                                 << " pec@posta.it "
+                                 << "pec@posta.it";
+    QTest::newRow("postcode upper-cased") << "txtCapRes"
+                                          << "sw1a "
+                                          << "SW1A ";
+    QTest::newRow("name as typed") << "txtCliente"
+                                   << " rossi  maria "
+                                   << " rossi  maria ";
+    QTest::newRow("notes as typed") << "txtNote"
+                                    << "no  profumi "
+                                    << "no  profumi ";
 }
 
 void ClientCardTypingTest::typing()

@@ -32,7 +32,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("transform");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("result");
-        QTest::newRow("upper: only a-z") << int(Transform::Upper) << QString("rm \u00E8 \u00E0bc-1") << QString("RM \u00E8 \u00E0BC-1");
+        QTest::newRow("upper: only a-z") << int(Transform::Upper) << QString("rm \u00E8 \u00E0bc-1")
+                                         << QString("RM \u00E8 \u00E0BC-1");
         QTest::newRow("upper keeps blanks") << int(Transform::Upper) << QString(" ab ") << QString(" AB ");
         QTest::newRow("trim: control characters") << int(Transform::Trim) << QString("\t a b \r\n") << QString("a b");
         QTest::newRow("trim keeps no-break space") << int(Transform::Trim) << QString("\u00A0a ") << QString("\u00A0a");

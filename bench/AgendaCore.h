@@ -4,15 +4,12 @@
 
 #include <QDate>
 
-struct TSchedaAppuntamento;
-
 // The agenda's list loading as the screen does it, without the screen: the
 // archive read in file order, the imminent rule and a line per imminent
 // appointment with its record's position, in file order; the sorted list box
 // sorts them (ListLines::sortFolded).
 namespace AgendaCore {
 ListLines imminentLines(const QDate& today);
-// The line of one stored appointment, and of an appointment's fields.
-QString line(const char* record);
-QString line(const TSchedaAppuntamento& appointment);
+// Appends the line of one stored appointment.
+void appendLine(ListLines& lines, qint64 position, const char* record);
 } // namespace AgendaCore

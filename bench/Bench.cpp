@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <algorithm>
 #include <map>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -67,6 +68,8 @@ struct Measured
 class TableReporter final : public benchmark::ConsoleReporter
 {
 public:
+    explicit TableReporter(bool color) : benchmark::ConsoleReporter(color ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         benchmark::ConsoleReporter::ReportRuns(runs);
@@ -217,7 +220,11 @@ int Bench::run(int argc, char** argv)
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data()))
         return 2;
-    TableReporter reporter;
+    // Colours only on a terminal, and never when told so.
+    bool color = ::isatty(STDOUT_FILENO);
+    for (int i = 1; i < argc; ++i)
+        color = color && std::string(argv[i]) != "--benchmark_color=false";
+    TableReporter reporter(color);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return reporter.errors() == 0 ? 0 : 1;

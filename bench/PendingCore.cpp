@@ -2,28 +2,43 @@
 
 #include "app/Text.h"
 #include "reports/ListLine.h"
+#include "storage/CountedText.h"
+#include "storage/Cp1252.h"
 #include "storage/RecordFile.h"
+#include "storage/TSchedaAppuntamento.h"
 
 namespace {
 using AField = TSchedaAppuntamento::Field;
 using CField = TSchedaCliente::Field;
-constexpr AField kAppointmentBoxes[] = {AField::Data,     AField::Ora, AField::Tipologia, AField::Causale,
-                                        AField::Dettagli, AField::Contatto, AField::Tel,  AField::Cel,
+constexpr AField kAppointmentBoxes[] = {AField::Data,     AField::Ora,      AField::Tipologia, AField::Causale,
+                                        AField::Dettagli, AField::Contatto, AField::Tel,       AField::Cel,
                                         AField::Luogo,    AField::Note};
 constexpr CField kClientBoxes[] = {CField::Cliente,   CField::ComuneRes,   CField::PartitaIva, CField::CodFisc,
                                    CField::Documento, CField::Occupazione, CField::Prodotti,   CField::Zona,
                                    CField::Questioni, CField::Note};
+constexpr QByteArrayView kYes("S\xEC");
+constexpr QByteArrayView kNo("No");
+
+QByteArrayView stored(const char* record, AField field)
+{
+    return CountedText::trimmed(TSchedaAppuntamento::raw(record, field));
+}
+
+QByteArrayView stored(const char* record, CField field)
+{
+    return CountedText::trimmed(TSchedaCliente::raw(record, field));
+}
 
 bool takes(PendingCore::Kind kind, const char* record, const QDate& today)
 {
-    const QString flag = TSchedaAppuntamento::load(record, AField::Ottemperata);
+    const QByteArrayView flag = stored(record, AField::Ottemperata);
     switch (kind) {
     case PendingCore::Kind::Fulfilled:
-        return flag == Text::flagYes();
+        return flag == kYes;
     case PendingCore::Kind::ToFulfil:
-        return flag == Text::flagNo();
+        return flag == kNo;
     case PendingCore::Kind::Expired: {
-        if (flag != Text::flagNo())
+        if (flag != kNo)
             return false;
         const QDate date = Text::parseDate(TSchedaAppuntamento::load(record, AField::Data));
         return date.isValid() && date < today;
@@ -31,95 +46,83 @@ bool takes(PendingCore::Kind kind, const char* record, const QDate& today)
     }
     return false;
 }
+
+void appendAppointmentLine(ListLines& lines, qint64 position, const char* record)
+{
+    const auto field = [record](AField f) { return TSchedaAppuntamento::raw(record, f); };
+    lines.appendStored(position, {{u"Data: ", field(AField::Data), 10},
+                                  {u"  Ora: ", field(AField::Ora), 5},
+                                  {u"  ", field(AField::Causale), 42},
+                                  {u"  Cliente: ", field(AField::Contatto), 30},
+                                  {u"  Cel. ", field(AField::Cel), 14},
+                                  {u"  Importo: \u20AC ", field(AField::Importo), ListLine::Unpadded}});
+}
+
+void appendClientLine(ListLines& lines, qint64 position, const char* record, CField last)
+{
+    const auto field = [record](CField f) { return TSchedaCliente::raw(record, f); };
+    lines.appendStored(position, {{u"", field(CField::Cliente), 26},
+                                  {u"  Tel. ", field(CField::Recapito), 15},
+                                  {u"  ", field(CField::Occupazione), 25},
+                                  {u"  Prod. ", field(CField::Prodotti), 30},
+                                  {u"  ", field(last), ListLine::Unpadded}});
+}
+
+template <class Takes, class AppendLine>
+ListLines load(const QString& fileName, int recordSize, Takes&& takes, AppendLine&& appendLine)
+{
+    ListLines lines;
+    RecordFile::forEach(fileName, recordSize, [&](qint64 index, const char* record) {
+        if (takes(record))
+            appendLine(lines, index + 1, record);
+        return true;
+    });
+    return lines;
+}
 } // namespace
 
 PendingCore::SearchCriteria::SearchCriteria(const QStringList& boxes)
 {
     for (int box = 0; box < boxes.size(); ++box)
         if (!Text::isBlank(boxes.at(box)))
-            m_filled.append({box, AsciiCase::lowered(boxes.at(box))});
-}
-
-QString PendingCore::appointmentLine(const char* record)
-{
-    const auto field = [record](AField f) { return TSchedaAppuntamento::load(record, f); };
-    QString line = QStringLiteral("Data: ");
-    ListLine::appendColumn(line, field(AField::Data), 10);
-    line += QStringLiteral("  Ora: ");
-    ListLine::appendColumn(line, field(AField::Ora), 5);
-    line += QStringLiteral("  ");
-    ListLine::appendColumn(line, field(AField::Causale), 42);
-    line += QStringLiteral("  Cliente: ");
-    ListLine::appendColumn(line, field(AField::Contatto), 30);
-    line += QStringLiteral("  Cel. ");
-    ListLine::appendColumn(line, field(AField::Cel), 14);
-    line += QStringLiteral("  Importo: \u20AC ");
-    ListLine::appendLast(line, field(AField::Importo));
-    return line;
+            m_filled.append({box, Cp1252::encodeExactly(AsciiCase::lowered(boxes.at(box)))});
 }
 
 ListLines PendingCore::statusList(Kind kind, const QDate& today)
 {
-    ListLines lines;
-    RecordFile::forEach(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
-                        [&](qint64 index, const char* record) {
-                            if (takes(kind, record, today))
-                                lines.append(appointmentLine(record), index + 1);
-                            return true;
-                        });
-    return lines;
+    return load(
+        TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
+        [kind, today](const char* record) { return takes(kind, record, today); }, appendAppointmentLine);
 }
 
 ListLines PendingCore::appointmentSearch(const SearchCriteria& criteria)
 {
-    ListLines lines;
-    RecordFile::forEach(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
-                        [&](qint64 index, const char* record) {
-                            const auto fieldOf = [record](int box) {
-                                return TSchedaAppuntamento::load(record, kAppointmentBoxes[box]);
-                            };
-                            if (criteria.matches(fieldOf))
-                                lines.append(appointmentLine(record), index + 1);
-                            return true;
-                        });
-    return lines;
-}
-
-QString PendingCore::clientLine(const char* record, CField last)
-{
-    QString line;
-    line.reserve(115 + TSchedaCliente::spec(last).capacity);
-    ListLine::appendColumn(line, TSchedaCliente::load(record, CField::Cliente), 26);
-    line += QStringLiteral("  Tel. ");
-    ListLine::appendColumn(line, TSchedaCliente::load(record, CField::Recapito), 15);
-    line += QStringLiteral("  ");
-    ListLine::appendColumn(line, TSchedaCliente::load(record, CField::Occupazione), 25);
-    line += QStringLiteral("  Prod. ");
-    ListLine::appendColumn(line, TSchedaCliente::load(record, CField::Prodotti), 30);
-    line += QStringLiteral("  ");
-    ListLine::appendLast(line, TSchedaCliente::load(record, last));
-    return line;
+    return load(
+        TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
+        [&criteria](const char* record) {
+            return criteria.matches([record](int box) { return stored(record, kAppointmentBoxes[box]); });
+        },
+        appendAppointmentLine);
 }
 
 ListLines PendingCore::clientSearch(const SearchCriteria& criteria)
 {
-    ListLines lines;
-    RecordFile::forEach(TSchedaCliente::fileName(), TSchedaCliente::Size, [&](qint64 index, const char* record) {
-        const auto fieldOf = [record](int box) { return TSchedaCliente::load(record, kClientBoxes[box]); };
-        if (criteria.matches(fieldOf))
-            lines.append(clientLine(record, CField::Note), index + 1);
-        return true;
-    });
-    return lines;
+    return load(
+        TSchedaCliente::fileName(), TSchedaCliente::Size,
+        [&criteria](const char* record) {
+            return criteria.matches([record](int box) { return stored(record, kClientBoxes[box]); });
+        },
+        [](ListLines& lines, qint64 position, const char* record) {
+            appendClientLine(lines, position, record, CField::Note);
+        });
 }
 
 ListLines PendingCore::recontact()
 {
-    ListLines lines;
-    RecordFile::forEach(TSchedaCliente::fileName(), TSchedaCliente::Size, [&](qint64 index, const char* record) {
-        if (TSchedaCliente::load(record, CField::Ricontatta) == Text::flagYes())
-            lines.append(clientLine(record, CField::Questioni), index + 1);
-        return true;
-    });
-    return lines;
+    return load(
+        TSchedaCliente::fileName(), TSchedaCliente::Size,
+        [](const char* record) { return stored(record, CField::Ricontatta) == kYes; },
+        [](ListLines& lines, qint64 position, const char* record) {
+            appendClientLine(lines, position, record, CField::Questioni);
+        });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QStringView>
 #include <QtGlobal>
 
@@ -20,4 +21,6 @@ struct Key
 
 // When the keys of two lines differ they order the lines as their texts do.
 Key key(QStringView line);
+// The key of a line held as its Windows-1252 bytes (ListLines): that of its text.
+Key key(QByteArrayView stored);
 } // namespace ListSort

@@ -4,6 +4,7 @@
 #include "access/PasswordStore.h"
 #include "access/TfrmPassword.h"
 #include "app/Conventions.h"
+#include "app/Look.h"
 #include "app/Messages.h"
 #include "app/Text.h"
 
@@ -39,6 +40,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : ModalScreen(parent)
 {
     setupUi(this);
     lblMemory->hide();
+    Look::setGradient(this, Look::blush);
     const QList<QLineEdit*> fields {txtPasswordOld, txtPasswordNew, txtConferma};
     const QList<QWidget*> frames {effPasswordOld, effPasswordNew, effConferma};
     for (int i = 0; i < fields.size(); ++i) {

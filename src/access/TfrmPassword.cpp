@@ -4,6 +4,7 @@
 #include "access/PasswordStore.h"
 #include "access/TfrmCambiaPassword.h"
 #include "app/Conventions.h"
+#include "app/Look.h"
 #include "app/Messages.h"
 #include "app/TfrmAvvio.h"
 #include "app/Text.h"
@@ -24,6 +25,8 @@ TfrmPassword::TfrmPassword(QWidget* parent) : ModalScreen(parent)
 {
     setupUi(this);
     lblMemory->hide();
+    Look::setGradient(this, Look::blush);
+    Look::setPicture(imgLogo, QStringLiteral("logo"));
     Conventions::bindFocusFrame(txtPassword, effPassword);
     connect(txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::txtPasswordChange);
     Conventions::onKeyDown(txtPassword, [this](QKeyEvent* event) { return txtPasswordKeyDown(event); });

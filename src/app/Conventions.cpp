@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 // One hook object per widget holds every handler the screen attached to it.
@@ -175,8 +176,16 @@ void Conventions::bindFocusFrame(QWidget* field, QWidget* frame)
 {
     frame->hide();
     frame->stackUnder(field);
-    onEnter(field, [frame] { frame->show(); });
-    onExit(field, [frame] { frame->hide(); });
+    // Stacked under its field, the frame is destroyed first when a modal screen
+    // goes away, and the focused field then loses its focus.
+    onEnter(field, [frame = QPointer<QWidget>(frame)] {
+        if (frame)
+            frame->show();
+    });
+    onExit(field, [frame = QPointer<QWidget>(frame)] {
+        if (frame)
+            frame->hide();
+    });
 }
 
 void Conventions::setHint(QWidget* command, QLabel* panInfo, const QString& text)
@@ -218,14 +227,22 @@ void Conventions::clearsHint(QWidget* surface, QLabel* panInfo)
         }
 
     protected:
-        bool eventFilter(QObject*, QEvent* event) override
+        bool eventFilter(QObject* watched, QEvent* event) override
         {
-            if (event->type() == QEvent::MouseMove)
+            if (event->type() == QEvent::MouseMove && isOverSurfaceItself(static_cast<QWidget*>(watched), event))
                 m_panel->clear();
             return false;
         }
 
     private:
+        // A command or a field may pass the move on to the surface below it:
+        // only the surface's own area clears.
+        static bool isOverSurfaceItself(QWidget* surface, QEvent* event)
+        {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            return surface->rect().contains(at) && !surface->childAt(at);
+        }
+
         QLabel* m_panel;
     };
     new MoveClears(surface, panInfo);

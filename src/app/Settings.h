@@ -7,6 +7,8 @@
 namespace Settings {
 // Scheme and host of the WhatsApp Web service; the send path is "/send".
 inline QString whatsAppService() { return QStringLiteral("https://web.whatsapp.com"); }
+// The maker as the exported PDF files name their author.
+inline QString makerName() { return QStringLiteral("Brivanta Software"); }
 inline QString makerWebSite() { return QStringLiteral("https://www.brivanta.it"); }
 inline QString makerEmail() { return QStringLiteral("info@brivanta.it"); }
 } // namespace Settings

@@ -2,7 +2,8 @@
 
 TfrmAssolti* frmAssolti = nullptr;
 
-TfrmAssolti::TfrmAssolti(QWidget* parent) : ModalScreen(parent)
+TfrmAssolti::TfrmAssolti(QWidget* parent) : StatusListScreen(parent, StatusList::Kind::Fulfilled)
 {
     setupUi(this);
+    setUpList(panContainer, QStringLiteral("assolti"), QStringLiteral("Riepilogo impegni assolti"));
 }

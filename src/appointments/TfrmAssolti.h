@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/Screen.h"
+#include "appointments/StatusListScreen.h"
 #include "ui_TfrmAssolti.h"
 
-class TfrmAssolti final : public ModalScreen, public Ui::TfrmAssolti
+// The appointments already fulfilled.
+class TfrmAssolti final : public StatusListScreen, public Ui::TfrmAssolti
 {
     Q_OBJECT
 public:

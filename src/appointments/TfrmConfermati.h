@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/Screen.h"
+#include "appointments/StatusListScreen.h"
 #include "ui_TfrmConfermati.h"
 
-class TfrmConfermati final : public ModalScreen, public Ui::TfrmConfermati
+// The appointments still to fulfil, past and future.
+class TfrmConfermati final : public StatusListScreen, public Ui::TfrmConfermati
 {
     Q_OBJECT
 public:

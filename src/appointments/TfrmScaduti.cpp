@@ -2,7 +2,8 @@
 
 TfrmScaduti* frmScaduti = nullptr;
 
-TfrmScaduti::TfrmScaduti(QWidget* parent) : ModalScreen(parent)
+TfrmScaduti::TfrmScaduti(QWidget* parent) : StatusListScreen(parent, StatusList::Kind::Expired)
 {
     setupUi(this);
+    setUpList(panContainer, QStringLiteral("scaduti"), QStringLiteral("Riepilogo impegni scaduti e non assolti"));
 }

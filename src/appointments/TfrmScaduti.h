@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/Screen.h"
+#include "appointments/StatusListScreen.h"
 #include "ui_TfrmScaduti.h"
 
-class TfrmScaduti final : public ModalScreen, public Ui::TfrmScaduti
+// The appointments whose day has gone by without being fulfilled.
+class TfrmScaduti final : public StatusListScreen, public Ui::TfrmScaduti
 {
     Q_OBJECT
 public:

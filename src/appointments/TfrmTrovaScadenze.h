@@ -1,13 +1,32 @@
 #pragma once
 
-#include "app/Screen.h"
+#include "reports/ListScreen.h"
 #include "ui_TfrmTrovaScadenze.h"
 
-class TfrmTrovaScadenze final : public ModalScreen, public Ui::TfrmTrovaScadenze
+class QLineEdit;
+
+// The appointment search: up to ten criteria on panAvvio, then the matching
+// appointments in file order on the result panel panContainer. A double-click
+// brings the chosen appointment into the appointment card when the card opened
+// the search (lblMemory "scadenze").
+class TfrmTrovaScadenze final : public ListScreen, public Ui::TfrmTrovaScadenze
 {
     Q_OBJECT
 public:
     explicit TfrmTrovaScadenze(QWidget* parent = nullptr);
+
+protected:
+    void FormShow() override;
+
+private:
+    void btnCercaMouseDown();
+    void btnCercaClick();
+    void btnAnnullaClick();
+    void lstRecordsDblClick();
+    void FormClose();
+
+    // The criterion boxes in the order of AppointmentSearch::Fields.
+    QList<QLineEdit*> criteria() const;
 };
 
 extern TfrmTrovaScadenze* frmTrovaScadenze;

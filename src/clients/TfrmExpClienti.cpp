@@ -1,8 +1,21 @@
 #include "clients/TfrmExpClienti.h"
 
+#include "clients/ClientExport.h"
+#include "storage/TSchedaCliente.h"
+
 TfrmExpClienti* frmExpClienti = nullptr;
 
-TfrmExpClienti::TfrmExpClienti(QWidget* parent) : ModalScreen(parent)
+TfrmExpClienti::TfrmExpClienti(QWidget* parent) : GridScreen(parent)
 {
-    setupUi(this);
+    Ui::TfrmExpClienti::setupUi(this);
+    setUpGrid({QStringLiteral("ESPORTAZIONE IN EXCEL"), QStringLiteral("Clienti.xls"),
+               QStringLiteral("Riepilogo Clienti"), ClientExport::columns(), Help::clientExport()});
+}
+
+void TfrmExpClienti::FormShow()
+{
+    loadGrid(TSchedaCliente::fileName(), TSchedaCliente::Size, [](const char* record, QStringList& cells) {
+        cells = ClientExport::cells(TSchedaCliente::decode(record));
+        return true;
+    });
 }

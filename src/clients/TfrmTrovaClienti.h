@@ -1,13 +1,33 @@
 #pragma once
 
-#include "app/Screen.h"
+#include "reports/ListScreen.h"
 #include "ui_TfrmTrovaClienti.h"
 
-class TfrmTrovaClienti final : public ModalScreen, public Ui::TfrmTrovaClienti
+class QLineEdit;
+
+// The client search: up to ten criteria on panAvvio, then the matching clients
+// sorted by name on the result panel panContainer. A double-click hands the
+// chosen client to the screen that opened the search: the whole record into the
+// client card (lblMemory "clienti"), or its contacts into the appointment card
+// ("scadenze").
+class TfrmTrovaClienti final : public ListScreen, public Ui::TfrmTrovaClienti
 {
     Q_OBJECT
 public:
     explicit TfrmTrovaClienti(QWidget* parent = nullptr);
+
+protected:
+    void FormShow() override;
+
+private:
+    void btnCercaMouseDown();
+    void btnCercaClick();
+    void btnAnnullaClick();
+    void lstRecordsDblClick();
+    void FormClose();
+
+    // The criterion boxes in the order of ClientSearch::Fields.
+    QList<QLineEdit*> criteria() const;
 };
 
 extern TfrmTrovaClienti* frmTrovaClienti;

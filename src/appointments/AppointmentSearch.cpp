@@ -1,0 +1,18 @@
+#include "appointments/AppointmentSearch.h"
+
+#include "appointments/AppointmentLine.h"
+#include "storage/RecordFile.h"
+
+AppointmentSearch::Found AppointmentSearch::run(const SearchCriteria& criteria)
+{
+    Found found;
+    const RecordFile::Status status = RecordFile::forEach(
+        TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size, [&](qint64 index, const char* record) {
+            const auto fieldOf = [record](int box) { return TSchedaAppuntamento::load(record, Fields[box]); };
+            if (criteria.matches(fieldOf))
+                found.lines.append(AppointmentLine::of(record), index + 1);
+            return true;
+        });
+    found.error = status.error;
+    return found;
+}

@@ -1,11 +1,16 @@
 #include "ArchiveGenerator.h"
 #include "Bench.h"
-#include "PendingCore.h"
 
+#include "appointments/AppointmentSearch.h"
+#include "appointments/StatusList.h"
+#include "clients/ClientSearch.h"
+#include "clients/Recontact.h"
 #include "reports/ListSearch.h"
+#include "reports/SearchCriteria.h"
 
+// The searches and lists as their screens run them: the core functions the
+// screens call, timed without the screens.
 namespace {
-using PendingCore::SearchCriteria;
 
 // Ten boxes filled as a user narrowing a search down would fill them: the
 // first ones hold for most records, so most records are matched against
@@ -46,7 +51,7 @@ template <class Load> void listing(benchmark::State& state, const QString& folde
 void appointmentSearch(benchmark::State& state, qint64 n, const QStringList& boxes)
 {
     listing(state, Bench::appointmentsFolder(n), [criteria = SearchCriteria(boxes)]() {
-        return PendingCore::appointmentSearch(criteria);
+        return AppointmentSearch::run(criteria).lines;
     });
 }
 
@@ -54,7 +59,7 @@ void appointmentSearch(benchmark::State& state, qint64 n, const QStringList& box
 void clientSearch(benchmark::State& state, qint64 n, const QStringList& boxes)
 {
     listing(state, Bench::clientsFolder(n), [criteria = SearchCriteria(boxes)]() {
-        ListLines lines = PendingCore::clientSearch(criteria);
+        ListLines lines = ClientSearch::run(criteria).lines;
         lines.sortFolded();
         return lines;
     });
@@ -65,7 +70,7 @@ void clientSearch(benchmark::State& state, qint64 n, const QStringList& boxes)
 void findInList(benchmark::State& state, qint64 n)
 {
     Bench::useDataFolder(Bench::appointmentsFolder(n));
-    const ListLines lines = PendingCore::appointmentSearch(SearchCriteria(QStringList(10)));
+    const ListLines lines = AppointmentSearch::run(SearchCriteria(QStringList(10))).lines;
     for (auto _ : state) {
         ListSearch search;
         benchmark::DoNotOptimize(search.find(lines, 0, QStringLiteral("Zanzibar")));
@@ -94,17 +99,17 @@ void registerSearchBenchmarks()
 
         const struct
         {
-            PendingCore::Kind kind;
+            StatusList::Kind kind;
             const char* name;
             const char* what;
-        } lists[] = {{PendingCore::Kind::Fulfilled, "fulfilled", "Status list, fulfilled"},
-                     {PendingCore::Kind::ToFulfil, "to-fulfil", "Status list, to fulfil"},
-                     {PendingCore::Kind::Expired, "expired", "Status list, expired"}};
+        } lists[] = {{StatusList::Kind::Fulfilled, "fulfilled", "Status list, fulfilled"},
+                     {StatusList::Kind::ToFulfil, "to-fulfil", "Status list, to fulfil"},
+                     {StatusList::Kind::Expired, "expired", "Status list, expired"}};
         for (const auto& list : lists) {
             const std::string name = std::string("status/") + list.name + "/" + size;
             Bench::add(name, [n, kind = list.kind, today](benchmark::State& state) {
                 listing(state, Bench::appointmentsFolder(n), [kind, today]() {
-                    return PendingCore::statusList(kind, today);
+                    return StatusList::load(kind, today).lines;
                 });
             });
             // Judged on the large archives, where the reading is most of the work.
@@ -128,7 +133,7 @@ void registerSearchBenchmarks()
     const std::string recontact = "recontact/" + size;
     Bench::add(recontact, [clients](benchmark::State& state) {
         listing(state, Bench::clientsFolder(clients), []() {
-            ListLines lines = PendingCore::recontact();
+            ListLines lines = Recontact::load().lines;
             lines.sortFolded();
             return lines;
         });

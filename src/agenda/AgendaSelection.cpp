@@ -1,32 +1,35 @@
 #include "agenda/AgendaSelection.h"
 
 #include "app/Text.h"
+#include "storage/CountedText.h"
 #include "storage/TSchedaAppuntamento.h"
 
+#include <array>
+#include <cstring>
 #include <optional>
 
 namespace {
 using Field = TSchedaAppuntamento::Field;
 
-// A stored field's bytes without the characters of code 32 or less at both
-// ends. Windows-1252 maps exactly those bytes to those characters, so this is
-// the trim of the decoded text.
+// A stored field's bytes, trimmed as its text would be.
 QByteArrayView trimmedField(const char* record, Field field)
 {
-    QByteArrayView bytes = TSchedaAppuntamento::raw(record, field);
-    while (!bytes.isEmpty() && static_cast<unsigned char>(bytes.front()) <= 32)
-        bytes = bytes.sliced(1);
-    while (!bytes.isEmpty() && static_cast<unsigned char>(bytes.back()) <= 32)
-        bytes.chop(1);
-    return bytes;
+    return CountedText::trimmed(TSchedaAppuntamento::raw(record, field));
 }
 
 // Characters from..from+count-1 (0-based), fewer or none past the end.
-QByteArrayView part(QByteArrayView text, qsizetype from, qsizetype count)
+template <class View> View part(View text, qsizetype from, qsizetype count)
 {
     if (from >= text.size())
         return {};
     return text.sliced(from, qMin(count, text.size() - from));
+}
+
+// The pieces of the sort key, in order, from the trimmed date, hours and
+// minutes; the key is the pieces run together and trimmed.
+template <class View> std::array<View, 5> keyPieces(View date, View hours, View minutes)
+{
+    return {part(date, 6, 4), part(date, 3, 2), part(date, 0, 2), hours, minutes};
 }
 
 // A whole decimal number with an optional sign.
@@ -84,6 +87,25 @@ AgendaSelection::Rule AgendaSelection::inMonth(const QDate& day)
 QString AgendaSelection::sortKey(const TSchedaAppuntamento& appointment)
 {
     const QString date = Text::trim(appointment.Data);
-    return Text::trim(date.mid(6, 4) + date.mid(3, 2) + date.mid(0, 2) + Text::trim(appointment.OreApp) +
-                      Text::trim(appointment.MinutiApp));
+    const QString hours = Text::trim(appointment.OreApp);
+    const QString minutes = Text::trim(appointment.MinutiApp);
+    QString key;
+    for (const QStringView piece : keyPieces<QStringView>(date, hours, minutes))
+        key += piece;
+    return Text::trim(key);
+}
+
+AgendaSelection::StoredKey AgendaSelection::sortKey(const char* record)
+{
+    StoredKey key;
+    for (const QByteArrayView piece : keyPieces(trimmedField(record, Field::Data), trimmedField(record, Field::OreApp),
+                                                trimmedField(record, Field::MinutiApp))) {
+        // At most 4 + 2 + 2 + 2 + 2 bytes.
+        std::memcpy(key.bytes + key.size, piece.data(), size_t(piece.size()));
+        key.size += piece.size();
+    }
+    const QByteArrayView trimmed = CountedText::trimmed(key.view());
+    std::memmove(key.bytes, trimmed.data(), size_t(trimmed.size()));
+    key.size = trimmed.size();
+    return key;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 #include <functional>
@@ -28,4 +29,13 @@ Rule inMonth(const QDate& day);
 // Year, month and day taken from the date's characters, then hours and
 // minutes, run together and trimmed: 12 digits for well-formed data.
 QString sortKey(const TSchedaAppuntamento& appointment);
+// The same key of a stored record, as its Windows-1252 bytes, made without
+// decoding the record (for ListLine::appendStored).
+struct StoredKey
+{
+    char bytes[12];
+    qsizetype size = 0;
+    QByteArrayView view() const { return QByteArrayView(bytes, size); }
+};
+StoredKey sortKey(const char* record);
 } // namespace AgendaSelection

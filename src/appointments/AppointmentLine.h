@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "reports/ListLines.h"
 
 // The line of an appointment in the status lists and in the appointment
 // search's results: date, time, requested treatments, client, mobile number
 // and amount in fixed-width columns, the amount last and unpadded.
 namespace AppointmentLine {
-// record points at a stored appointment (TSchedaAppuntamento::Size bytes).
-QString of(const char* record);
+// Appends the line of the stored appointment (TSchedaAppuntamento::Size bytes
+// at record), built from its stored bytes.
+void append(ListLines& lines, qint64 position, const char* record);
 } // namespace AppointmentLine

@@ -8,9 +8,9 @@ AppointmentSearch::Found AppointmentSearch::run(const SearchCriteria& criteria)
     Found found;
     const RecordFile::Status status = RecordFile::forEach(
         TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size, [&](qint64 index, const char* record) {
-            const auto fieldOf = [record](int box) { return TSchedaAppuntamento::load(record, Fields[box]); };
+            const auto fieldOf = [record](int box) { return TSchedaAppuntamento::raw(record, Fields[box]); };
             if (criteria.matches(fieldOf))
-                found.lines.append(AppointmentLine::of(record), index + 1);
+                AppointmentLine::append(found.lines, index + 1, record);
             return true;
         });
     found.error = status.error;

@@ -1,21 +1,14 @@
 #include "clients/ClientListLine.h"
 
-#include "reports/ListLine.h"
 
 using Field = TSchedaCliente::Field;
 
-QString ClientListLine::of(const char* record, Field last)
+void ClientListLine::append(ListLines& lines, qint64 position, const char* record, Field last)
 {
-    QString line;
-    line.reserve(115 + TSchedaCliente::spec(last).capacity);
-    ListLine::appendColumn(line, TSchedaCliente::load(record, Field::Cliente), 26);
-    line += QStringLiteral("  Tel. ");
-    ListLine::appendColumn(line, TSchedaCliente::load(record, Field::Recapito), 15);
-    line += QStringLiteral("  ");
-    ListLine::appendColumn(line, TSchedaCliente::load(record, Field::Occupazione), 25);
-    line += QStringLiteral("  Prod. ");
-    ListLine::appendColumn(line, TSchedaCliente::load(record, Field::Prodotti), 30);
-    line += QStringLiteral("  ");
-    ListLine::appendLast(line, TSchedaCliente::load(record, last));
-    return line;
+    const auto field = [record](Field f) { return TSchedaCliente::raw(record, f); };
+    lines.appendStored(position, {{u"", field(Field::Cliente), 26},
+                                  {u"  Tel. ", field(Field::Recapito), 15},
+                                  {u"  ", field(Field::Occupazione), 25},
+                                  {u"  Prod. ", field(Field::Prodotti), 30},
+                                  {u"  ", field(last), ListLine::Unpadded}});
 }

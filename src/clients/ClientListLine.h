@@ -1,8 +1,7 @@
 #pragma once
 
+#include "reports/ListLines.h"
 #include "storage/TSchedaCliente.h"
-
-#include <QString>
 
 // The line of a client in the client search and in the recontact list: name,
 // preferred telephone, occupation and products in fixed-width columns, then
@@ -10,6 +9,6 @@
 // recontact list).
 //     Rossi Anna                  Tel. 06 1234567       Parrucchiera ...  Prod. Manicure ...  <last>
 namespace ClientListLine {
-// record points at a stored client record.
-QString of(const char* record, TSchedaCliente::Field last);
+// Appends the line of the stored client record, built from its stored bytes.
+void append(ListLines& lines, qint64 position, const char* record, TSchedaCliente::Field last);
 } // namespace ClientListLine

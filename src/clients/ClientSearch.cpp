@@ -3,9 +3,9 @@
 #include "clients/ClientListLine.h"
 #include "storage/RecordFile.h"
 
-QString ClientSearch::line(const char* record)
+void ClientSearch::appendLine(ListLines& lines, qint64 position, const char* record)
 {
-    return ClientListLine::of(record, Field::Note);
+    ClientListLine::append(lines, position, record, Field::Note);
 }
 
 ClientSearch::Found ClientSearch::run(const SearchCriteria& criteria)
@@ -13,9 +13,9 @@ ClientSearch::Found ClientSearch::run(const SearchCriteria& criteria)
     Found found;
     const RecordFile::Status status =
         RecordFile::forEach(TSchedaCliente::fileName(), TSchedaCliente::Size, [&](qint64 index, const char* record) {
-            const auto fieldOf = [record](int box) { return TSchedaCliente::load(record, Fields[box]); };
+            const auto fieldOf = [record](int box) { return TSchedaCliente::raw(record, Fields[box]); };
             if (criteria.matches(fieldOf))
-                found.lines.append(line(record), index + 1);
+                appendLine(found.lines, index + 1, record);
             return true;
         });
     found.error = status.error;

@@ -18,7 +18,7 @@ constexpr Field Fields[] = {Field::Cliente,     Field::ComuneRes, Field::Partita
 constexpr int BoxCount = int(std::size(Fields));
 
 // A found client's line ends with its notes.
-QString line(const char* record);
+void appendLine(ListLines& lines, qint64 position, const char* record);
 
 struct Found
 {

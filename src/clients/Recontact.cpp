@@ -1,7 +1,7 @@
 #include "clients/Recontact.h"
 
-#include "app/Text.h"
 #include "clients/ClientListLine.h"
+#include "storage/CountedText.h"
 #include "storage/RecordFile.h"
 #include "storage/TSchedaCliente.h"
 
@@ -9,12 +9,13 @@ using Field = TSchedaCliente::Field;
 
 bool Recontact::takes(const char* record)
 {
-    return TSchedaCliente::load(record, Field::Ricontatta) == Text::flagYes();
+    // "S\xEC" is "S\u00EC" in the archives' code page.
+    return CountedText::trimmed(TSchedaCliente::raw(record, Field::Ricontatta)) == QByteArrayView("S\xEC");
 }
 
-QString Recontact::line(const char* record)
+void Recontact::appendLine(ListLines& lines, qint64 position, const char* record)
 {
-    return ClientListLine::of(record, Field::Questioni);
+    ClientListLine::append(lines, position, record, Field::Questioni);
 }
 
 Recontact::Loaded Recontact::load()
@@ -23,7 +24,7 @@ Recontact::Loaded Recontact::load()
     const RecordFile::Status status =
         RecordFile::forEach(TSchedaCliente::fileName(), TSchedaCliente::Size, [&](qint64 index, const char* record) {
             if (takes(record))
-                loaded.lines.append(line(record), index + 1);
+                appendLine(loaded.lines, index + 1, record);
             return true;
         });
     loaded.error = status.error;

@@ -10,7 +10,7 @@ namespace Recontact {
 // record points at a stored client record.
 bool takes(const char* record);
 // A listed client's line ends with its pending issues.
-QString line(const char* record);
+void appendLine(ListLines& lines, qint64 position, const char* record);
 
 struct Loaded
 {

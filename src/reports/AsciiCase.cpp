@@ -1,5 +1,9 @@
 #include "reports/AsciiCase.h"
 
+#include "storage/Cp1252.h"
+
+#include <cstring>
+
 QString AsciiCase::lowered(QStringView text)
 {
     QString result(text.size(), Qt::Uninitialized);
@@ -40,18 +44,63 @@ bool AsciiCase::contains(QStringView text, QStringView loweredNeedle)
     }
 }
 
-int AsciiCase::compareFolded(QStringView a, QStringView b)
+bool AsciiCase::contains(QByteArrayView text, QByteArrayView loweredNeedle)
 {
-    const qsizetype common = qMin(a.size(), b.size());
-    const char16_t* pa = a.utf16();
-    const char16_t* pb = b.utf16();
+    const qsizetype length = loweredNeedle.size();
+    if (length == 0 || length > text.size())
+        return false;
+    const char* const hay = text.data();
+    const auto* needle = reinterpret_cast<const unsigned char*>(loweredNeedle.data());
+    const char* const lastStart = hay + (text.size() - length);
+    const int first = needle[0];
+    const int firstUpper = upper(char16_t(first));
+    // memchr finds the candidates for the first byte, in both its cases.
+    const auto find = [&](const char* from, int byte) {
+        return from > lastStart ? nullptr : static_cast<const char*>(std::memchr(from, byte, size_t(lastStart - from + 1)));
+    };
+    const char* lowerAt = find(hay, first);
+    const char* upperAt = firstUpper != first ? find(hay, firstUpper) : nullptr;
+    while (lowerAt || upperAt) {
+        const char* start = !lowerAt ? upperAt : (!upperAt ? lowerAt : qMin(lowerAt, upperAt));
+        qsizetype i = 1;
+        while (i < length && lower(static_cast<unsigned char>(start[i])) == needle[i])
+            ++i;
+        if (i == length)
+            return true;
+        if (start == lowerAt)
+            lowerAt = find(start + 1, first);
+        else
+            upperAt = find(start + 1, firstUpper);
+    }
+    return false;
+}
+
+namespace {
+template <class A, class B> int compareUnits(qsizetype sizeA, A&& unitA, qsizetype sizeB, B&& unitB)
+{
+    const qsizetype common = qMin(sizeA, sizeB);
     for (qsizetype i = 0; i < common; ++i) {
-        if (pa[i] == pb[i])
+        const char16_t a = unitA(i);
+        const char16_t b = unitB(i);
+        if (a == b)
             continue;
-        const char16_t ua = upper(pa[i]);
-        const char16_t ub = upper(pb[i]);
+        const char16_t ua = AsciiCase::upper(a);
+        const char16_t ub = AsciiCase::upper(b);
         if (ua != ub)
             return ua < ub ? -1 : 1;
     }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    return sizeA == sizeB ? 0 : (sizeA < sizeB ? -1 : 1);
+}
+} // namespace
+
+int AsciiCase::compareFolded(QStringView a, QStringView b)
+{
+    return compareUnits(a.size(), [a](qsizetype i) { return a[i].unicode(); }, b.size(),
+                        [b](qsizetype i) { return b[i].unicode(); });
+}
+
+int AsciiCase::compareFolded(QByteArrayView a, QByteArrayView b)
+{
+    return compareUnits(a.size(), [a](qsizetype i) { return Cp1252::characterOf(a[i]); }, b.size(),
+                        [b](qsizetype i) { return Cp1252::characterOf(b[i]); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -21,6 +22,12 @@ QString lowered(QStringView text);
 // True when needle, already lowered, occurs in text lowered the same way;
 // an empty needle occurs nowhere.
 bool contains(QStringView text, QStringView loweredNeedle);
+// The same for texts of one byte per character (Windows-1252 as stored, the
+// needle encoded the same way), where A-Z are the same bytes: a search can
+// match stored fields without decoding them.
+bool contains(QByteArrayView text, QByteArrayView loweredNeedle);
 // Orders texts with a-z compared as A-Z and every other UTF-16 unit by its code.
 int compareFolded(QStringView a, QStringView b);
+// The same for texts held as Windows-1252 bytes: the order of their texts.
+int compareFolded(QByteArrayView a, QByteArrayView b);
 } // namespace AsciiCase

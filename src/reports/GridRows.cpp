@@ -1,10 +1,11 @@
 #include "reports/GridRows.h"
 
-#include <QCollator>
+#include "reports/AsciiCase.h"
+#include "reports/ListSort.h"
+
 #include <QStringEncoder>
 #include <algorithm>
 #include <cstring>
-#include <numeric>
 
 namespace {
 using Offset = quint32;
@@ -64,21 +65,31 @@ void GridRows::sortByColumn(int column)
 {
     if (column < 0 || column >= m_columnCount || m_rows.size() < 2)
         return;
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    // The collation keys of the C locale keep case, so the texts are folded first.
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(m_rows.size());
-    for (qsizetype r = 0; r < size(); ++r)
-        keys.push_back(collator.sortKey(cell(r, column).toCaseFolded()));
-
-    std::vector<size_t> order(m_rows.size());
-    std::iota(order.begin(), order.end(), size_t(0));
-    std::stable_sort(order.begin(), order.end(), [&keys](size_t a, size_t b) { return keys[a].compare(keys[b]) < 0; });
+    // Each row's text and key are made once; the keys decide nearly every
+    // comparison, the texts the rest, and the row's place breaks ties.
+    struct Keyed
+    {
+        ListSort::Key key;
+        QString text;
+        size_t row;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(m_rows.size());
+    for (qsizetype r = 0; r < size(); ++r) {
+        QString text = cell(r, column);
+        const ListSort::Key key = ListSort::key(text);
+        keyed.push_back({key, std::move(text), size_t(r)});
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        if (!(a.key == b.key))
+            return a.key < b.key;
+        const int order = AsciiCase::compareFolded(a.text, b.text);
+        return order != 0 ? order < 0 : a.row < b.row;
+    });
 
     std::vector<QByteArray> sorted;
     sorted.reserve(m_rows.size());
-    for (const size_t from : order)
-        sorted.push_back(std::move(m_rows[from]));
+    for (const Keyed& k : keyed)
+        sorted.push_back(std::move(m_rows[k.row]));
     m_rows.swap(sorted);
 }

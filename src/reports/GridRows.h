@@ -21,9 +21,10 @@ public:
     void appendEmpty(qsizetype count);
     QString cell(qsizetype row, int column) const;
 
-    // The grid sort: rows in ascending order of the text of column, compared
-    // without regard to case in the user's collation. Every cell moves with its
-    // row; rows with equal texts keep their order.
+    // The grid sort: rows in ascending order of the text of column, with a-z
+    // compared as A-Z and every other UTF-16 unit by its code, the same on
+    // every machine whatever its locale. Every cell moves with its row; rows
+    // with equal texts keep their order.
     void sortByColumn(int column);
 
 private:

@@ -94,8 +94,7 @@ void GridScreen::cmdEsportaClick()
     if (!Messages::confirm(this, askExport()))
         return;
     const QString path = DataFolder::filePath(m_layout.fileName);
-    const QByteArray document = SpreadsheetDocument::build(m_layout.sheetName, m_layout.columns, m_model->rows());
-    if (!SpreadsheetDocument::save(path, document).isEmpty()) {
+    if (!SpreadsheetDocument::save(path, m_layout.sheetName, m_layout.columns, m_model->rows()).isEmpty()) {
         Messages::plain(this, exportFailed());
         return;
     }

@@ -35,7 +35,7 @@ public:
     void clear();
     const ListLines& lines() const;
     qsizetype count() const { return lines().size(); }
-    QString line(qsizetype row) const { return lines().line(row).toString(); }
+    QString line(qsizetype row) const { return lines().line(row); }
     qint64 position(qsizetype row) const { return lines().position(row); }
 
     // -1 when no line is selected.

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
+#include <initializer_list>
 
 // The column rule of every list line. A line is built piece by piece: literal
 // separators appended as they are, each field as a column of fixed width, the
@@ -16,4 +19,22 @@ QString column(const QString& value, int width);
 void appendColumn(QString& line, const QString& value, int width);
 // The value trimmed, neither padded nor cut.
 void appendLast(QString& line, const QString& value);
+
+// A line as the lists hold it (ListLines: Windows-1252 bytes, one per
+// character), made of fields as stored (their bytes, for example
+// TSchedaAppuntamento::raw), each after its literal, in one go: a list of a
+// million records decodes no field. A piece of width Unpadded is trimmed only
+// (the last column). Usually reached through ListLines::appendStored:
+//
+//     lines.appendStored(position, {{u"Data: ", raw(record, Field::Data), 10},
+//                                   {u"  Importo: \u20AC ", raw(record, Field::Importo), ListLine::Unpadded}});
+constexpr int Unpadded = -1;
+struct StoredPiece
+{
+    // A literal of characters the code page has.
+    QStringView before;
+    QByteArrayView stored;
+    int width;
+};
+void appendStored(QByteArray& line, std::initializer_list<StoredPiece> pieces);
 } // namespace ListLine

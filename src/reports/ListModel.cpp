@@ -44,7 +44,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return m_lines.line(index.row()).toString();
+        return m_lines.line(index.row());
     case Qt::FontRole:
         return m_font;
     case Qt::ForegroundRole:

@@ -48,7 +48,7 @@ void ListReport::fill(const QString& title, const ListLines& lines, const QStrin
     MemoView* txtRiepilogo = m_report.findMemo(QStringLiteral("txtRiepilogo"));
     txtRiepilogo->clearLines();
     for (qsizetype row = 0; row < lines.size(); ++row)
-        txtRiepilogo->appendLine(lines.line(row).toString());
+        txtRiepilogo->appendLine(lines.line(row));
     for (const QString& line : closingLines)
         txtRiepilogo->appendLine(line);
     txtRiepilogo->setHeight(txtRiepilogo->lines().size() * LineHeight);

@@ -1,6 +1,9 @@
 #include "reports/ListSearch.h"
 
 #include "reports/AsciiCase.h"
+#include "storage/Cp1252.h"
+
+#include <optional>
 
 ListSearch::Result ListSearch::find(const ListLines& lines, qsizetype selected, const QString& typed)
 {
@@ -13,7 +16,11 @@ ListSearch::Result ListSearch::find(const ListLines& lines, qsizetype selected, 
     const QString text = AsciiCase::lowered(typed);
     const bool findNext = text == m_last;
     m_last = text;
-    const auto matches = [&](qsizetype row) { return AsciiCase::contains(lines.line(row), text); };
+    // The lines hold only the code page's characters: a text with any other occurs in none.
+    const std::optional<QByteArray> stored = Cp1252::encodeExactly(text);
+    const auto matches = [&](qsizetype row) {
+        return stored && AsciiCase::contains(lines.stored(row), QByteArrayView(*stored));
+    };
 
     // A new search tests the first line first; "find next" starts after the
     // selected line and comes back to it last.

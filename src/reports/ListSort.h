@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QStringView>
 #include <QtGlobal>
 
-// The order of sorted lists: a-z compared as A-Z, every other UTF-16 unit by its
-// code. Each line gets a key once, from its first sixteen folded units, so that
+// The order of sorted lists and of the grid sort: a-z compared as A-Z, every
+// other UTF-16 unit by its code, whatever the machine's locale. Each line gets a key once, from its first sixteen folded units, so that
 // a sort of a million lines compares two integers for nearly every pair and
 // looks at the texts only where the keys are equal. A screen whose list is
 // sorted sets lstRecords' sorted property; ListLines::sortFolded does the rest.
@@ -20,4 +21,6 @@ struct Key
 
 // When the keys of two lines differ they order the lines as their texts do.
 Key key(QStringView line);
+// The key of a line held as its Windows-1252 bytes (ListLines): that of its text.
+Key key(QByteArrayView stored);
 } // namespace ListSort

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "reports/AsciiCase.h"
+#include "storage/CountedText.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The criteria of a search form (the client search, the appointment search):
 // the text of each criterion box, in the boxes' order. A box is filled when its
@@ -21,12 +23,14 @@ public:
     // The number of filled boxes (the form's lblConta).
     int filledCount() const { return int(m_filled.size()); }
 
-    // fieldOf(box) gives the record's field searched by the box at that index
-    // (something a QStringView can be made of); it is asked only for filled boxes.
+    // fieldOf(box) gives the stored bytes of the record's field searched by the
+    // box at that index (for example TSchedaCliente::raw); it is asked only for
+    // filled boxes. The fields are matched as stored, without decoding them.
     template <class FieldOf> bool matches(FieldOf&& fieldOf) const
     {
         for (const Filled& criterion : m_filled)
-            if (!AsciiCase::contains(fieldOf(criterion.box), criterion.lowered))
+            if (!criterion.stored ||
+                !AsciiCase::contains(CountedText::trimmed(fieldOf(criterion.box)), QByteArrayView(*criterion.stored)))
                 return false;
         return true;
     }
@@ -35,7 +39,9 @@ private:
     struct Filled
     {
         int box;
-        QString lowered;
+        // The lowered text in the archives' code page; nothing when the text
+        // holds a character no archive can hold, which then occurs nowhere.
+        std::optional<QByteArray> stored;
     };
     QList<Filled> m_filled;
 };

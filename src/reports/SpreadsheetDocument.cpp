@@ -91,11 +91,20 @@ void appendText(QByteArray& out, QStringView text)
 }
 } // namespace
 
-QByteArray SpreadsheetDocument::build(const QString& sheetName, const QList<GridColumn>& columns, const GridRows& rows)
+bool SpreadsheetDocument::write(QIODevice& device, const QString& sheetName, const QList<GridColumn>& columns,
+                                const GridRows& rows)
 {
+    constexpr qsizetype kChunk = 1 << 20;
     QByteArray out;
-    // The markup of the rows, most of the document.
-    out.reserve(4096 + rows.size() * (9 + qsizetype(columns.size()) * 40));
+    out.reserve(kChunk + 64 * 1024);
+    // Hands the chunk to the device once it is full (or at the end), keeping its buffer.
+    const auto flush = [&](bool last) {
+        if (out.size() < kChunk && !last)
+            return true;
+        const bool written = device.write(out) == out.size();
+        out.resize(0);
+        return written;
+    };
 
     out.append(kOpening);
     appendText(out, sheetName);
@@ -106,6 +115,8 @@ QByteArray SpreadsheetDocument::build(const QString& sheetName, const QList<Grid
         out.append('>');
         appendText(out, column.fileTitle);
         out.append(kCellClose);
+        if (!flush(false))
+            return false;
     }
     out.append("</tr>");
 
@@ -117,17 +128,20 @@ QByteArray SpreadsheetDocument::build(const QString& sheetName, const QList<Grid
             out.append(kCellClose);
         }
         out.append("</tr>");
+        if (!flush(false))
+            return false;
     }
     out.append(kClosing);
-    return out;
+    return flush(true);
 }
 
-QString SpreadsheetDocument::save(const QString& path, const QByteArray& document)
+QString SpreadsheetDocument::save(const QString& path, const QString& sheetName, const QList<GridColumn>& columns,
+                                  const GridRows& rows)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (file.write(document) != document.size()) {
+    if (!write(file, sheetName, columns, rows)) {
         const QString error = file.errorString();
         file.cancelWriting();
         return error;

@@ -14,4 +14,8 @@ void store(char* field, int capacity, const QString& text);
 QString load(const char* field, int capacity);
 // The meaningful bytes of the field, untrimmed and undecoded.
 QByteArrayView bytes(const char* field, int capacity);
+// Stored bytes without those of code 32 or less at both ends. Windows-1252
+// decodes exactly those bytes to the characters of code 32 or less, so these
+// are the bytes of the trimmed text, and tests on them need no decoding.
+QByteArrayView trimmed(QByteArrayView stored);
 } // namespace CountedText

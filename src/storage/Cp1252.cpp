@@ -77,13 +77,38 @@ QByteArray Cp1252::encode(const QString& text)
     return bytes;
 }
 
+std::optional<QByteArray> Cp1252::encodeExactly(QStringView text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int byte = directByte(text[i].unicode());
+        if (byte < 0)
+            return std::nullopt;
+        bytes[i] = char(byte);
+    }
+    return bytes;
+}
+
 QString Cp1252::decode(const char* data, qsizetype size)
 {
     QString text(size, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < size; ++i) {
-        const auto b = static_cast<unsigned char>(data[i]);
-        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[b - 0x80]) : QChar(b);
-    }
+    decode(data, size, text.data());
     return text;
+}
+
+void Cp1252::decode(const char* data, qsizetype size, QChar* out)
+{
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = QChar(characterOf(data[i]));
+}
+
+int Cp1252::byteOf(char16_t character)
+{
+    return directByte(character);
+}
+
+char16_t Cp1252::characterOf(char byte)
+{
+    const auto b = static_cast<unsigned char>(byte);
+    return (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
 }

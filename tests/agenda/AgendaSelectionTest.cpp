@@ -1,4 +1,5 @@
 #include "agenda/AgendaSelection.h"
+#include "storage/Cp1252.h"
 #include "storage/TSchedaAppuntamento.h"
 
 #include <QTest>
@@ -145,6 +146,14 @@ private Q_SLOTS:
                                  << "09"
                                  << "05"
                                  << "0905";
+        QTest::newRow("blank at the start of the key") << "10/05/ 2024"
+                                                       << "09"
+                                                       << "05"
+                                                       << "20205100905";
+        QTest::newRow("letters") << QStringLiteral("ab/cd/\u00E8fgh")
+                                 << " 9"
+                                 << "5 "
+                                 << QStringLiteral("\u00E8fghcdab95");
     }
 
     void sortKey()
@@ -158,6 +167,11 @@ private Q_SLOTS:
         appointment.OreApp = ore;
         appointment.MinutiApp = minuti;
         QCOMPARE(AgendaSelection::sortKey(appointment), key);
+
+        // The same key straight from the stored record.
+        const QByteArray stored = appointment.encode();
+        const AgendaSelection::StoredKey storedKey = AgendaSelection::sortKey(stored.constData());
+        QCOMPARE(Cp1252::decode(storedKey.bytes, storedKey.size), key);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "appointments/TfrmArchivio_Scadenze.h"
 #include "appointments/TfrmTrovaScadenze.h"
 #include "reports/SearchCriteria.h"
+#include "storage/Cp1252.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -46,7 +47,9 @@ QByteArray appointment(const QByteArray& date, const QByteArray& time, const QBy
 
 QString lineOf(const QByteArray& stored)
 {
-    return AppointmentLine::of(stored.constData());
+    ListLines lines;
+    AppointmentLine::append(lines, 1, stored.constData());
+    return lines.line(0);
 }
 
 QStringList linesOf(const ListBox* list)
@@ -158,7 +161,7 @@ void AppointmentSearchTest::matching()
     QList<int> asked;
     QCOMPARE(criteria.matches([&](int box) {
         asked.append(box);
-        return fields.at(box);
+        return Cp1252::encode(fields.at(box));
     }),
              listed);
     // Only filled boxes look at their fields.

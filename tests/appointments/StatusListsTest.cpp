@@ -45,7 +45,9 @@ QByteArray appointment(const QByteArray& date, const QByteArray& flag, const QBy
 
 QString lineOf(const QByteArray& stored)
 {
-    return AppointmentLine::of(stored.constData());
+    ListLines lines;
+    AppointmentLine::append(lines, 1, stored.constData());
+    return lines.line(0);
 }
 
 QStringList linesOf(const ListBox* list)

@@ -85,7 +85,9 @@ QByteArray vovuzRossi()
 
 QString lineOf(const QByteArray& stored)
 {
-    return ClientSearch::line(stored.constData());
+    ListLines lines;
+    ClientSearch::appendLine(lines, 1, stored.constData());
+    return lines.line(0);
 }
 
 QStringList criteria(const QList<QPair<Box, QString>>& filled)

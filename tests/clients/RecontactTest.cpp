@@ -34,7 +34,9 @@ QByteArray client(const QByteArray& name, const QByteArray& flag, const QByteArr
 
 QString lineOf(const QByteArray& stored)
 {
-    return Recontact::line(stored.constData());
+    ListLines lines;
+    Recontact::appendLine(lines, 1, stored.constData());
+    return lines.line(0);
 }
 } // namespace
 

@@ -63,6 +63,29 @@ private Q_SLOTS:
         QCOMPARE(column(rows, 2), (QStringList{"row 2", "row 4", "row 1", "row 5", "row 3"}));
     }
 
+    void sortOrderIsTheSameInEveryLocale_data()
+    {
+        sortMovesWholeRowsAndIgnoresCase_data();
+    }
+
+    void sortOrderIsTheSameInEveryLocale()
+    {
+        // A collation would put the accented letter between e and f, and the
+        // digits by their value.
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
+        GridRows rows(2);
+        const QStringList keys{QStringLiteral("f"), QStringLiteral("\u00E9"), QStringLiteral("E"),
+                               QStringLiteral("9"), QStringLiteral("e"),       QStringLiteral("10")};
+        for (int i = 0; i < keys.size(); ++i)
+            rows.append({QString::number(i + 1), keys.at(i)});
+
+        rows.sortByColumn(1);
+
+        QCOMPARE(column(rows, 1), (QStringList{"10", "9", "E", "e", "f", "\u00E9"}));
+        QCOMPARE(column(rows, 0), (QStringList{"6", "4", "3", "5", "1", "2"}));
+    }
+
     void numbersTravelWithTheirRows()
     {
         // Stored at 15:30, 09:00 and 11:00 on one day.

@@ -1,4 +1,8 @@
 #include "reports/ListLine.h"
+#include "reports/ListLines.h"
+
+#include "app/Text.h"
+#include "storage/Cp1252.h"
 
 #include <QTest>
 
@@ -11,6 +15,10 @@ private Q_SLOTS:
     void lastColumn_data();
     void lastColumn();
     void statusListLine();
+    void storedColumn_data();
+    void storedColumn();
+    void storedBytesTrimAsTheirText();
+    void linesKeepEveryCharacterOfTheArchives();
 };
 
 void ListLineTest::column_data()
@@ -86,6 +94,68 @@ void ListLineTest::statusListLine()
     QCOMPARE(line, QStringLiteral("Data: 10/05/2024  Ora: 15:30  Pulizia viso e manicure completa con smalt  Cliente: "
                                   "Rossi Anna                      Cel. 333 1234567     Importo: \u20AC 45,00"));
     QCOMPARE(line.size(), 152);
+}
+
+void ListLineTest::storedColumn_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("padded") << QByteArray("Rossi") << 10 << "Rossi     ";
+    QTest::newRow("cut") << QByteArray("Rossi Mario") << 5 << "Rossi";
+    QTest::newRow("blanks and controls trimmed") << QByteArray("\t  Rossi \r\n\0", 12) << 7 << "Rossi  ";
+    QTest::newRow("Windows-1252") << QByteArray("Citt\xE0 \x80 5") << 10 << QStringLiteral("Citt\u00E0 \u20AC 5 ");
+    QTest::newRow("undefined byte kept") << QByteArray("\x81" "a") << 3 << QStringLiteral("\u0081a ");
+    QTest::newRow("non-breaking space kept") << QByteArray("\xA0" "a\xA0") << 4 << QStringLiteral("\u00A0a\u00A0 ");
+    QTest::newRow("empty") << QByteArray() << 2 << "  ";
+}
+
+void ListLineTest::storedColumn()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, width);
+    QFETCH(QString, expected);
+    ListLines lines;
+    lines.appendStored(7, {{u"Data: ", stored, width}});
+    lines.appendStored(8, {{u"\u20AC ", stored, ListLine::Unpadded}});
+    QCOMPARE(lines.line(0), QStringLiteral("Data: ") + expected);
+    QCOMPARE(lines.line(1), QStringLiteral("\u20AC ") + Text::trim(Cp1252::decode(stored.constData(), stored.size())));
+    QCOMPARE(lines.position(1), 8);
+}
+
+void ListLineTest::storedBytesTrimAsTheirText()
+{
+    // Every byte value at both ends: the stored column is the column of the
+    // decoded text.
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray stored = QByteArray(1, char(b)) + "ab" + QByteArray(1, char(b));
+        const QString text = Cp1252::decode(stored.constData(), stored.size());
+        ListLines lines;
+        lines.appendStored(1, {{u"", stored, 5}, {u" ", stored, 1}, {u" ", stored, ListLine::Unpadded}});
+        QString fromText;
+        ListLine::appendColumn(fromText, text, 5);
+        fromText += QLatin1Char(' ');
+        ListLine::appendColumn(fromText, text, 1);
+        fromText += QLatin1Char(' ');
+        ListLine::appendLast(fromText, text);
+        QCOMPARE(lines.line(0), fromText);
+    }
+}
+
+void ListLineTest::linesKeepEveryCharacterOfTheArchives()
+{
+    // The lines are held in the archives' code page; each of its characters comes back.
+    QByteArray every(256, Qt::Uninitialized);
+    for (int b = 0; b < 256; ++b)
+        every[b] = char(b);
+    const QString text = Cp1252::decode(every.constData(), every.size());
+    ListLines lines;
+    lines.append(text, 1);
+    lines.append(QStringLiteral("Citt\u00E0  \u20AC 5"), 2);
+    QCOMPARE(lines.line(0), text);
+    QCOMPARE(lines.line(1), QStringLiteral("Citt\u00E0  \u20AC 5"));
+    QCOMPARE(lines.stored(1), QByteArrayView("Citt\xE0  \x80 5"));
 }
 
 QTEST_APPLESS_MAIN(ListLineTest)

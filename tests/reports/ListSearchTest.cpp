@@ -1,5 +1,6 @@
 #include "reports/ListSearch.h"
 #include "reports/AsciiCase.h"
+#include "storage/Cp1252.h"
 
 #include <QTest>
 
@@ -133,6 +134,12 @@ void ListSearchTest::matching_data()
                                           << "rossi" << false;
     QTest::newRow("at the very end") << QStringLiteral("Importo: \u20AC 45,00") << QStringLiteral("\u20AC 45,00")
                                      << true;
+    QTest::newRow("after a false start") << "Rossana Rossi"
+                                         << "rossi" << true;
+    QTest::newRow("first letter in both cases") << "Anna anNa Bianchi"
+                                                << "nna b" << true;
+    QTest::newRow("a letter Windows-1252 lacks") << "Lodz"
+                                                 << QStringLiteral("\u0142odz") << false;
 }
 
 void ListSearchTest::matching()
@@ -141,6 +148,11 @@ void ListSearchTest::matching()
     QFETCH(QString, typed);
     QFETCH(bool, found);
     QCOMPARE(AsciiCase::contains(line, AsciiCase::lowered(typed)), found);
+    // The same on the stored bytes of the line, with the text encoded as stored.
+    const std::optional<QByteArray> stored = Cp1252::encodeExactly(line);
+    QVERIFY(stored);
+    const std::optional<QByteArray> needle = Cp1252::encodeExactly(AsciiCase::lowered(typed));
+    QCOMPARE(needle && AsciiCase::contains(QByteArrayView(*stored), QByteArrayView(*needle)), found);
     ListSearch search;
     QCOMPARE(search.find(linesOf({line}), 0, typed).outcome,
              found ? ListSearch::Outcome::Found : ListSearch::Outcome::NotFound);

@@ -18,7 +18,7 @@ QStringList textsOf(const ListLines& lines)
 {
     QStringList texts;
     for (qsizetype row = 0; row < lines.size(); ++row)
-        texts.append(lines.line(row).toString());
+        texts.append(lines.line(row));
     return texts;
 }
 
@@ -65,9 +65,10 @@ void ListSortTest::order_data()
     QTest::newRow("differences after sixteen units")
         << QStringList{"ID: 202405101530  Data: 10/05/2024  rossi anna", "ID: 202405101530  Data: 10/05/2024  Bianchi"}
         << QStringList{"ID: 202405101530  Data: 10/05/2024  Bianchi", "ID: 202405101530  Data: 10/05/2024  rossi anna"};
+    // Lines hold the archives' characters (Windows-1252); some of them lie beyond one byte.
     QTest::newRow("units beyond one byte")
-        << QStringList{QStringLiteral("\u012CA"), QStringLiteral("\u0100B"), QStringLiteral("\u00FFC")}
-        << QStringList{QStringLiteral("\u00FFC"), QStringLiteral("\u0100B"), QStringLiteral("\u012CA")};
+        << QStringList{QStringLiteral("\u0160A"), QStringLiteral("\u0152B"), QStringLiteral("\u00FFC")}
+        << QStringList{QStringLiteral("\u00FFC"), QStringLiteral("\u0152B"), QStringLiteral("\u0160A")};
     QTest::newRow("euro amounts") << QStringList{QStringLiteral("\u20AC 5"), QStringLiteral("\u20AC 40"), "E 9"}
                                   << QStringList{"E 9", QStringLiteral("\u20AC 40"), QStringLiteral("\u20AC 5")};
     QTest::newRow("a prefix first") << QStringList{"ROSSI ", "ROSSI", "ROSS"} << QStringList{"ROSS", "ROSSI", "ROSSI "};
@@ -95,7 +96,7 @@ void ListSortTest::equalLinesKeepTheirRecords()
 
 void ListSortTest::agreesWithThePlainRuleOnRandomLines()
 {
-    const QString alphabet = QStringLiteral("aAbBzZ_[ 09\u00E8\u00C8\u00FF\u0100\u20AC");
+    const QString alphabet = QStringLiteral("aAbBzZ_[ 09\u00E8\u00C8\u00FF\u0152\u20AC\u0081");
     QRandomGenerator random(20240510);
     QStringList texts;
     for (int i = 0; i < 3000; ++i) {

@@ -1,6 +1,7 @@
 #include "reports/SpreadsheetDocument.h"
 #include "reports/GridRows.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -55,6 +56,32 @@ QByteArray cell(const QByteArray& value)
 {
     return "<td style=\"text-align: left;\">" + value + "</td>";
 }
+
+QByteArray documentOf(const QString& sheetName, const QList<GridColumn>& columns, const GridRows& rows)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!SpreadsheetDocument::write(buffer, sheetName, columns, rows))
+        return {};
+    return buffer.data();
+}
+
+// Keeps nothing, remembers the largest single write.
+class LargestWrite final : public QIODevice
+{
+public:
+    qint64 largest = 0;
+    qint64 total = 0;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override
+    {
+        largest = qMax(largest, size);
+        total += size;
+        return size;
+    }
+};
 } // namespace
 
 class SpreadsheetDocumentTest : public QObject
@@ -81,7 +108,7 @@ private Q_SLOTS:
         rows.append(
             {QStringLiteral("2"), QStringLiteral(" 11/05/2024"), QStringLiteral("Carta \u20AC 5, pi\u00F9 tardi")});
 
-        const QByteArray document = SpreadsheetDocument::build(QStringLiteral("Prova"), twoColumns(), rows);
+        const QByteArray document = documentOf(QStringLiteral("Prova"), twoColumns(), rows);
 
         // Column 0, the row number, is not written; cells are trimmed.
         comparePieces(document, kHead +
@@ -110,14 +137,14 @@ private Q_SLOTS:
         GridRows rows(3);
         rows.append({QStringLiteral("1"), text, QString()});
 
-        const QByteArray document = SpreadsheetDocument::build(QStringLiteral("Prova"), twoColumns(), rows);
+        const QByteArray document = documentOf(QStringLiteral("Prova"), twoColumns(), rows);
 
         comparePieces(document, kHead + QByteArrayList{"<tr>", cell(written), cell(""), "</tr>"} + kTail);
     }
 
     void sheetNameAndTitlesAreEscapedToo()
     {
-        const QByteArray document = SpreadsheetDocument::build(
+        const QByteArray document = documentOf(
             QStringLiteral("A & B"), {{QStringLiteral("x"), 10, QStringLiteral("<x>"), 20}}, GridRows(2));
         QVERIFY(document.contains("<x:Name>A &amp; B</x:Name>"));
         QVERIFY(document.contains("width=20>&lt;x&gt;</td></tr></table>"));
@@ -127,10 +154,29 @@ private Q_SLOTS:
     {
         GridRows rows(3);
         rows.appendEmpty(2);
-        const QByteArray document = SpreadsheetDocument::build(QStringLiteral("Prova"), twoColumns(), rows);
+        const QByteArray document = documentOf(QStringLiteral("Prova"), twoColumns(), rows);
         comparePieces(document,
                       kHead + QByteArrayList{"<tr>", cell(""), cell(""), "</tr>", "<tr>", cell(""), cell(""), "</tr>"} +
                           kTail);
+    }
+
+    void largeGridsAreWrittenInChunks()
+    {
+        // A grid of several megabytes goes out in pieces of about a megabyte,
+        // and the pieces make the whole document.
+        GridRows rows(3);
+        const QString notes(200, QLatin1Char('n'));
+        for (int i = 0; i < 20000; ++i)
+            rows.append({QString::number(i + 1), QStringLiteral("10/05/2024"), notes});
+        LargestWrite device;
+        device.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        QVERIFY(SpreadsheetDocument::write(device, QStringLiteral("Prova"), twoColumns(), rows));
+        const QByteArray whole = documentOf(QStringLiteral("Prova"), twoColumns(), rows);
+        QCOMPARE(device.total, whole.size());
+        QVERIFY(whole.size() > 4 << 20);
+        QVERIFY2(device.largest < (1 << 20) + (64 << 10), QByteArray::number(device.largest).constData());
+        const QByteArray lastRow = "<tr>" + cell("10/05/2024") + cell(notes.toLatin1()) + "</tr>";
+        QVERIFY(whole.endsWith(QByteArray(lastRow + "</table></body></html>")));
     }
 
     void saveReplacesTheWholeFile()
@@ -140,12 +186,14 @@ private Q_SLOTS:
         {
             QFile old(path);
             QVERIFY(old.open(QIODevice::WriteOnly));
-            old.write(QByteArray(500, 'x'));
+            old.write(QByteArray(50000, 'x'));
         }
-        QCOMPARE(SpreadsheetDocument::save(path, "<html></html>"), QString());
+        GridRows rows(3);
+        rows.append({QStringLiteral("1"), QStringLiteral("10/05/2024"), QStringLiteral("Contanti")});
+        QCOMPARE(SpreadsheetDocument::save(path, QStringLiteral("Prova"), twoColumns(), rows), QString());
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), QByteArray("<html></html>"));
+        QCOMPARE(saved.readAll(), documentOf(QStringLiteral("Prova"), twoColumns(), rows));
         // No temporary file is left behind.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Prova.xls")});
     }
@@ -155,7 +203,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Prova.xls"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Prova.xls")));
-        QVERIFY(!SpreadsheetDocument::save(path, "<html></html>").isEmpty());
+        QVERIFY(!SpreadsheetDocument::save(path, QStringLiteral("Prova"), twoColumns(), GridRows(3)).isEmpty());
         QVERIFY(QFileInfo(path).isDir());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
     }

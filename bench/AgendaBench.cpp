@@ -1,0 +1,74 @@
+#include "AgendaCore.h"
+#include "ArchiveGenerator.h"
+#include "Bench.h"
+#include "PaintProbe.h"
+
+#include "reports/ListBox.h"
+
+#include <memory>
+
+namespace {
+std::string queryName(qint64 n)
+{
+    return "agenda/query/" + Bench::sizeLabel(n);
+}
+
+std::string shownName(qint64 n)
+{
+    return "agenda/shown-painted/" + Bench::sizeLabel(n);
+}
+
+void query(benchmark::State& state, qint64 n)
+{
+    Bench::useDataFolder(Bench::appointmentsFolder(n));
+    qsizetype lines = 0;
+    for (auto _ : state) {
+        ListLines list = AgendaCore::imminentLines(ArchiveGenerator::today());
+        list.sortFolded();
+        lines = list.size();
+        benchmark::DoNotOptimize(list);
+    }
+    state.counters["lines"] = double(lines);
+}
+
+// The agenda's list box (Courier New 14, sorted) on a window of the agenda's
+// size: loaded as the window is shown, timed until its first rows are painted.
+void shown(benchmark::State& state, qint64 n)
+{
+    Bench::useDataFolder(Bench::appointmentsFolder(n));
+    auto window = std::make_unique<QWidget>();
+    window->resize(1016, 713);
+    auto* list = new ListBox(window.get());
+    list->setGeometry(100, 200, 801, 273);
+    list->setItemFontSize(14);
+    list->setSorted(true);
+    PaintProbe probe(list->viewport());
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->hide();
+        list->clear();
+        QCoreApplication::processEvents();
+        probe.reset();
+        state.ResumeTiming();
+
+        window->show();
+        list->setLines(AgendaCore::imminentLines(ArchiveGenerator::today()));
+        probe.waitForPaint();
+    }
+    state.counters["lines"] = double(list->count());
+}
+} // namespace
+
+void registerAgendaBenchmarks()
+{
+    for (const qint64 n : Bench::config().sizes) {
+        Bench::add(queryName(n), [n](benchmark::State& state) { query(state, n); });
+        Bench::add(shownName(n), [n](benchmark::State& state) { shown(state, n); });
+        const double queryLimit = n == 100000 ? 20 : (n == 1000000 ? 200 : 0);
+        Bench::addRow({"1", "Agenda: read, imminent rule, lines, sort, " + Bench::sizeLabel(n), queryName(n),
+                       queryLimit, Bench::readName("appointments", n), 1.5});
+        const double shownLimit = n == 100000 ? 50 : (n == 1000000 ? 300 : 0);
+        Bench::addRow({"2", "Agenda shown to first row painted, " + Bench::sizeLabel(n), shownName(n), shownLimit,
+                       Bench::readName("appointments", n), 0});
+    }
+}

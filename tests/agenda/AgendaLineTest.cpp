@@ -1,4 +1,4 @@
-#include "agenda/AgendaLine.h"
+#include "agenda/AgendaList.h"
 #include "appointments/AppointmentTesting.h"
 
 #include <QTest>
@@ -81,7 +81,11 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, record);
         QFETCH(QString, line);
-        QCOMPARE(AgendaLine::fromRecord(record.constData()), line);
+        ListLines lines;
+        AgendaList::appendLine(lines, 7, record.constData());
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(lines.line(0), line);
+        QCOMPARE(lines.position(0), 7);
     }
 };
 

@@ -4,12 +4,12 @@
 # libFuzzer target for a short while, as many at once as there are cores.
 # Safe to run again: it installs only what is missing and rebuilds only what
 # changed; the fuzzers keep their corpus in the build folder between runs.
-#   BRIVANTA_FUZZ_SECONDS   how long each fuzzer runs (default 30)
+#   BRIVANTA_FUZZ_SECONDS   how long each fuzzer runs (default 20)
 set -eu
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="${BRIVANTA_SANITIZE_BUILD_DIR:-$here/build-sanitize}"
-seconds="${BRIVANTA_FUZZ_SECONDS:-30}"
+seconds="${BRIVANTA_FUZZ_SECONDS:-20}"
 
 packages="clang libclang-rt-14-dev"
 missing=""

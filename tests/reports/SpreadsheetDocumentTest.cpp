@@ -128,6 +128,10 @@ private Q_SLOTS:
         QTest::newRow("tag") << QStringLiteral("<td>x</td>") << QByteArray("&lt;td&gt;x&lt;/td&gt;");
         QTest::newRow("entity stays text") << QStringLiteral("&amp;") << QByteArray("&amp;amp;");
         QTest::newRow("quotes as they are") << QStringLiteral("l'\"olio\"") << QByteArray("l'\"olio\"");
+        QTest::newRow("markup beside accents")
+            << QStringLiteral("pi\u00F9 <b> \u20AC & \u00E8") << QByteArray("pi\xF9 &lt;b&gt; \x80 &amp; \xE8");
+        QTest::newRow("controls trimmed") << QStringLiteral("\t Rossi\u00A0 \r\n") << QByteArray("Rossi\xA0");
+        QTest::newRow("best fit") << QStringLiteral("\u0141\u00F3d\u017A") << QByteArray("L\xF3" "dz");
     }
 
     void markupIsEscaped()

@@ -7,7 +7,9 @@ constexpr quint16 kIncrement = 0xA6E1;
 
 quint16 nextKey(quint16 key, quint8 cipherByte)
 {
-    return quint16((quint16(cipherByte + key) * kMultiplier) + kIncrement);
+    // In 32-bit unsigned arithmetic: two 16-bit values would be multiplied as
+    // signed ints, whose overflow is undefined.
+    return quint16((quint32(quint16(cipherByte + key)) * kMultiplier + kIncrement) & 0xFFFF);
 }
 
 int hexValue(QChar c)
@@ -43,7 +45,9 @@ QString Crypt::Encrypt(const QString& text)
 
 std::optional<QString> Crypt::Decrypt(const QString& hex)
 {
-    const int count = int((hex.size() / 2) % 256);
+    if (hex.size() / 2 > 255)
+        return std::nullopt;
+    const int count = int(hex.size() / 2);
     QString result;
     result.reserve(count);
     quint16 key = kStartKey;

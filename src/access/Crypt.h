@@ -8,6 +8,7 @@
 namespace Crypt {
 QString Encrypt(const QString& text);
 // The inverse of Encrypt; a last odd digit is ignored. Empty when the text
-// holds a character that is not a hexadecimal digit.
+// holds a character that is not a hexadecimal digit, or holds more than the
+// 255 characters Encrypt can write (a damaged file).
 std::optional<QString> Decrypt(const QString& hex);
 } // namespace Crypt

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringConverter>
 #include <QStringList>
 
 namespace {
@@ -33,17 +34,40 @@ QString keyOf(const QString& line)
     return line.left(eq).trimmed();
 }
 
-// The file's lines, without a byte-order mark or carriage returns.
-QStringList linesOf(const QByteArray& bytes)
+// The file's lines, without carriage returns, and how its text was encoded,
+// so that writing it back keeps every other line as it was: a byte-order
+// mark tells the encoding, otherwise UTF-8 where the bytes are UTF-8 and the
+// bytes one by one where they are not (an ANSI file).
+struct IniText {
+    QStringList lines;
+    QStringConverter::Encoding encoding = QStringConverter::Utf8;
+    bool byteOrderMark = false;
+};
+
+IniText decode(const QByteArray& bytes)
 {
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
+    IniText ini;
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
+    ini.byteOrderMark = marked.has_value();
+    ini.encoding = marked.value_or(QStringConverter::Utf8);
+    QStringDecoder decoder(ini.encoding);
+    QString text = decoder(bytes);
+    if (decoder.hasError()) {
+        ini.encoding = QStringConverter::Latin1;
+        text = QString::fromLatin1(bytes);
+    }
     text.remove(QLatin1Char('\r'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    return lines;
+    ini.lines = text.split(QLatin1Char('\n'));
+    if (!ini.lines.isEmpty() && ini.lines.constLast().isEmpty())
+        ini.lines.removeLast();
+    return ini;
+}
+
+QByteArray encode(const IniText& ini)
+{
+    QStringEncoder encoder(ini.encoding,
+                           ini.byteOrderMark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+    return encoder(ini.lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
 bool sameName(const QString& a, const QString& b)
@@ -66,7 +90,7 @@ PasswordStore::ReadResult PasswordStore::read()
     if (!file.open(QIODevice::ReadOnly))
         return {QString(), file.errorString()};
     bool inSection = false;
-    for (const QString& line : linesOf(file.readAll())) {
+    for (const QString& line : decode(file.readAll()).lines) {
         if (isSection(line)) {
             inSection = sameName(sectionName(line), kSection);
             continue;
@@ -80,15 +104,20 @@ PasswordStore::ReadResult PasswordStore::read()
 QString PasswordStore::write(const QString& value)
 {
     const QString path = DataFolder::filePath(fileName());
-    QStringList lines;
+    IniText ini;
     {
         QFile existing(path);
         if (existing.exists()) {
+            // A file marked read-only is not replaced behind the mark's back
+            // (the mark itself, not whether this user could override it).
+            if (!(existing.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
+                return QStringLiteral("read-only");
             if (!existing.open(QIODevice::ReadOnly))
                 return existing.errorString();
-            lines = linesOf(existing.readAll());
+            ini = decode(existing.readAll());
         }
     }
+    QStringList& lines = ini.lines;
     const QString entry = kKey + QLatin1Char('=') + value;
     int sectionAt = -1;
     bool written = false;
@@ -118,7 +147,7 @@ QString PasswordStore::write(const QString& value)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+    file.write(encode(ini));
     if (!file.commit())
         return file.errorString();
     return QString();

@@ -49,7 +49,10 @@ protected:
             runAll(enter);
             break;
         case QEvent::FocusOut:
-            runAll(exit);
+            // Not while the screen goes away (hidden, closed or destroyed): its
+            // exit rules would run on a screen that may be half destroyed.
+            if (!static_cast<QWidget*>(watched)->window()->isHidden())
+                runAll(exit);
             break;
         case QEvent::MouseButtonPress:
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)

@@ -1,6 +1,10 @@
 #include "storage/Cp1252.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 namespace {
 // Bytes 0x80-0x9F; the five the code page leaves undefined map to the control
@@ -24,6 +28,15 @@ int directByte(char16_t c)
 // Characters outside the code page go through the system's best-fit conversion.
 QByteArray bestFit(const QString& text)
 {
+#ifdef Q_OS_WIN
+    const auto wide = reinterpret_cast<const wchar_t*>(text.utf16());
+    const int size = WideCharToMultiByte(1252, 0, wide, int(text.size()), nullptr, 0, nullptr, nullptr);
+    if (size <= 0)
+        return QByteArray(1, '?');
+    QByteArray out(size, Qt::Uninitialized);
+    WideCharToMultiByte(1252, 0, wide, int(text.size()), out.data(), size, nullptr, nullptr);
+    return out;
+#else
     iconv_t cd = iconv_open("WINDOWS-1252//TRANSLIT", "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1))
         return QByteArray(1, '?');
@@ -39,6 +52,7 @@ QByteArray bestFit(const QString& text)
         return QByteArray(1, '?');
     out.truncate(out.size() - qsizetype(outLeft));
     return out.isEmpty() ? QByteArray(1, '?') : out;
+#endif
 }
 } // namespace
 

@@ -1,50 +1,251 @@
 #include "storage/FileIo.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QThread>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace {
-// Writers lock one byte far beyond any real end of file, so the lock never
-// covers data that readers read, and it never moves as the file grows.
+// The writers' lock covers one byte far beyond any real end of file, so it
+// never covers data that readers read, and it never moves as the file grows.
 constexpr qint64 kLockOffset = Q_INT64_C(0x7FFFFFFF00000000);
+// Where no wait in the kernel can be bounded, the lock is tried this often.
+constexpr int kLockPollMs = 2;
+
+FileIo::WriteCalls& writeCalls()
+{
+    static FileIo::WriteCalls calls = FileIo::systemWriteCalls();
+    return calls;
+}
 } // namespace
+
+bool FileIo::writeAt(Handle handle, qint64 offset, const char* data, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = writeCalls().write(handle, offset + done, data + done, size - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+bool FileIo::flush(Handle handle)
+{
+    return writeCalls().flush(handle);
+}
+
+void FileIo::setWriteCallsForTests(const WriteCalls& calls)
+{
+    writeCalls() = calls;
+}
+
+void FileIo::resetForTests()
+{
+    writeCalls() = systemWriteCalls();
+}
 
 #ifndef Q_OS_WIN
 
+namespace {
+QString folderOf(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QStringLiteral(".") : path.left(qMax<qsizetype>(slash, 1));
+}
+
+int openNative(const QString& path, int flags)
+{
+    return ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0666);
+}
+
+void setError(QString* error)
+{
+    if (error)
+        *error = FileIo::lastError();
+}
+
+struct flock sentinel(short type)
+{
+    struct flock lock
+    {
+    };
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = off_t(kLockOffset);
+    lock.l_len = 1;
+    return lock;
+}
+
+#ifdef F_OFD_SETLK
+// Open-file-description locks belong to this open file, not to the process,
+// so another close of the same file elsewhere in the process keeps them.
+constexpr int kTryLock = F_OFD_SETLK;
+constexpr int kWaitLock = F_OFD_SETLKW;
+#else
+constexpr int kTryLock = F_SETLK;
+constexpr int kWaitLock = F_SETLKW;
+#endif
+
+bool busy(int error)
+{
+    return error == EAGAIN || error == EACCES;
+}
+
+FileIo::Lock failedLock(int error)
+{
+    return (error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS) ? FileIo::Lock::Unsupported
+                                                                       : FileIo::Lock::Failed;
+}
+
+FileIo::Lock pollLock(int fd, int tryCommand, struct flock lock, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (::fcntl(fd, tryCommand, &lock) != 0) {
+        if (!busy(errno) && errno != EINTR)
+            return failedLock(errno);
+        if (deadline.hasExpired())
+            return FileIo::Lock::TimedOut;
+        QThread::msleep(kLockPollMs);
+    }
+    return FileIo::Lock::Taken;
+}
+
+#ifdef SIGEV_THREAD_ID
+void onWake(int) {}
+
+// Waits in the kernel, where waiters are served as the holder lets go, and
+// has a timer signal interrupt the wait every 50 ms to look at the clock.
+FileIo::Lock waitLock(int fd, int tryCommand, int waitCommand, struct flock lock, int timeoutMs)
+{
+    static const int wakeSignal = [] {
+        const int signal = SIGRTMIN + 4;
+        struct sigaction action
+        {
+        };
+        action.sa_handler = onWake;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(signal, &action, nullptr);
+        return signal;
+    }();
+    sigset_t wake;
+    sigset_t previous;
+    sigemptyset(&wake);
+    sigaddset(&wake, wakeSignal);
+    ::pthread_sigmask(SIG_UNBLOCK, &wake, &previous);
+    struct sigevent event
+    {
+    };
+    event.sigev_notify = SIGEV_THREAD_ID;
+    event.sigev_signo = wakeSignal;
+    event._sigev_un._tid = ::gettid();
+    timer_t timer;
+    FileIo::Lock result;
+    if (::timer_create(CLOCK_MONOTONIC, &event, &timer) != 0) {
+        result = pollLock(fd, tryCommand, lock, timeoutMs);
+    } else {
+        const struct itimerspec tick
+        {
+            {0, 50'000'000}, { 0, 50'000'000 }
+        };
+        ::timer_settime(timer, 0, &tick, nullptr);
+        const QDeadlineTimer deadline(timeoutMs);
+        for (;;) {
+            if (::fcntl(fd, waitCommand, &lock) == 0) {
+                result = FileIo::Lock::Taken;
+                break;
+            }
+            if (errno != EINTR) {
+                result = failedLock(errno);
+                break;
+            }
+            if (deadline.hasExpired()) {
+                result = FileIo::Lock::TimedOut;
+                break;
+            }
+        }
+        ::timer_delete(timer);
+    }
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    return result;
+}
+#else
+FileIo::Lock waitLock(int fd, int tryCommand, int waitCommand, struct flock lock, int timeoutMs)
+{
+    Q_UNUSED(waitCommand)
+    return pollLock(fd, tryCommand, lock, timeoutMs);
+}
+#endif
+} // namespace
+
 FileIo::Handle FileIo::openOrCreate(const QString& path, QString* error)
 {
-    const QByteArray native = QFile::encodeName(path);
     for (int attempt = 0; attempt < 3; ++attempt) {
-        int fd = ::open(native.constData(), O_RDWR | O_CLOEXEC);
+        int fd = openNative(path, O_RDWR);
         if (fd >= 0)
             return fd;
         if (errno != ENOENT)
             break;
-        fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0)
-            return fd;
+        fd = openNative(path, O_RDWR | O_CREAT | O_EXCL);
+        if (fd >= 0) {
+            if (flushFolderOf(path))
+                return fd;
+            setError(error);
+            ::close(fd);
+            return InvalidHandle;
+        }
         if (errno != EEXIST)
             break;
         // Another workstation created it in between: open that one.
     }
-    if (error)
-        *error = lastError();
+    setError(error);
     return InvalidHandle;
+}
+
+FileIo::Handle FileIo::openExisting(const QString& path, QString* error)
+{
+    const int fd = openNative(path, O_RDWR);
+    if (fd < 0 && errno != ENOENT)
+        setError(error);
+    return fd < 0 ? InvalidHandle : fd;
+}
+
+FileIo::Handle FileIo::create(const QString& path, QString* error)
+{
+    const int fd = openNative(path, O_RDWR | O_CREAT | O_TRUNC);
+    if (fd < 0)
+        setError(error);
+    return fd < 0 ? InvalidHandle : fd;
 }
 
 void FileIo::close(Handle handle)
 {
     if (handle != InvalidHandle)
         ::close(int(handle));
+}
+
+bool FileIo::exists(const QString& path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+bool FileIo::remove(const QString& path)
+{
+    return ::unlink(QFile::encodeName(path).constData()) == 0;
 }
 
 qint64 FileIo::size(Handle handle)
@@ -72,24 +273,16 @@ qint64 FileIo::readAt(Handle handle, qint64 offset, char* data, qint64 size)
     return done;
 }
 
-bool FileIo::writeAt(Handle handle, qint64 offset, const char* data, qint64 size)
+bool FileIo::flushFolderOf(const QString& path)
 {
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t n = ::pwrite(int(handle), data + done, size_t(size - done), off_t(offset + done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
-bool FileIo::flush(Handle handle)
-{
-    return ::fsync(int(handle)) == 0;
+    const int fd = openNative(folderOf(path), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    const bool flushed = flush(fd);
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return flushed;
 }
 
 bool FileIo::truncate(Handle handle, qint64 size)
@@ -97,39 +290,31 @@ bool FileIo::truncate(Handle handle, qint64 size)
     return ::ftruncate(int(handle), off_t(size)) == 0;
 }
 
-bool FileIo::lockExclusive(Handle handle)
+FileIo::Lock FileIo::lockExclusive(Handle handle, int timeoutMs)
 {
-    struct flock lock {};
-    lock.l_type = F_WRLCK;
-    lock.l_whence = SEEK_SET;
-    lock.l_start = off_t(kLockOffset);
-    lock.l_len = 1;
-#ifdef F_OFD_SETLKW
-    // Open-file-description locks belong to this open file, not to the
-    // process, so closing another descriptor of the same file keeps them.
-    const int command = F_OFD_SETLKW;
-#else
-    const int command = F_SETLKW;
-#endif
-    while (::fcntl(int(handle), command, &lock) != 0) {
-        if (errno != EINTR)
-            return false;
+    const int fd = int(handle);
+    struct flock lock = sentinel(F_WRLCK);
+    int tryCommand = kTryLock;
+    int waitCommand = kWaitLock;
+    if (::fcntl(fd, tryCommand, &lock) == 0)
+        return Lock::Taken;
+    if (errno == EINVAL && tryCommand != F_SETLK) {
+        // A kernel without open-file-description locks: the process's own.
+        tryCommand = F_SETLK;
+        waitCommand = F_SETLKW;
+        if (::fcntl(fd, tryCommand, &lock) == 0)
+            return Lock::Taken;
     }
-    return true;
+    if (!busy(errno))
+        return failedLock(errno);
+    return waitLock(fd, tryCommand, waitCommand, lock, timeoutMs);
 }
 
 void FileIo::unlock(Handle handle)
 {
-    struct flock lock {};
-    lock.l_type = F_UNLCK;
-    lock.l_whence = SEEK_SET;
-    lock.l_start = off_t(kLockOffset);
-    lock.l_len = 1;
-#ifdef F_OFD_SETLK
-    ::fcntl(int(handle), F_OFD_SETLK, &lock);
-#else
-    ::fcntl(int(handle), F_SETLK, &lock);
-#endif
+    struct flock lock = sentinel(F_UNLCK);
+    if (::fcntl(int(handle), kTryLock, &lock) != 0 && errno == EINVAL)
+        ::fcntl(int(handle), F_SETLK, &lock);
 }
 
 QString FileIo::lastError()
@@ -137,48 +322,98 @@ QString FileIo::lastError()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+FileIo::WriteCalls FileIo::systemWriteCalls()
+{
+    return {
+        [](Handle handle, qint64 offset, const char* data, qint64 size) -> qint64 {
+            for (;;) {
+                const ssize_t n = ::pwrite(int(handle), data, size_t(size), off_t(offset));
+                if (n >= 0 || errno != EINTR)
+                    return n;
+            }
+        },
+        [](Handle handle) { return ::fsync(int(handle)) == 0; },
+    };
+}
+
 #else // Q_OS_WIN
 
-FileIo::Handle FileIo::openOrCreate(const QString& path, QString* error)
-{
-    const auto native = reinterpret_cast<const wchar_t*>(path.utf16());
-    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
-    HANDLE h = CreateFileW(native, GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
-    if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_NOT_FOUND)
-        h = CreateFileW(native, GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                        nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        if (error)
-            *error = lastError();
-        return InvalidHandle;
-    }
-    return reinterpret_cast<Handle>(h);
-}
-
-void FileIo::close(Handle handle)
-{
-    if (handle != InvalidHandle)
-        CloseHandle(reinterpret_cast<HANDLE>(handle));
-}
-
-qint64 FileIo::size(Handle handle)
-{
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(reinterpret_cast<HANDLE>(handle), &size))
-        return -1;
-    return size.QuadPart;
-}
-
 namespace {
+HANDLE native(FileIo::Handle handle)
+{
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+FileIo::Handle openNative(const QString& path, DWORD disposition, QString* error)
+{
+    const HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, disposition,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        const DWORD code = GetLastError();
+        if (error && code != ERROR_FILE_NOT_FOUND)
+            *error = FileIo::lastError();
+        SetLastError(code);
+        return FileIo::InvalidHandle;
+    }
+    return reinterpret_cast<FileIo::Handle>(h);
+}
+
 OVERLAPPED at(qint64 offset)
 {
-    OVERLAPPED ov {};
+    OVERLAPPED ov{};
     ov.Offset = DWORD(offset & 0xFFFFFFFF);
     ov.OffsetHigh = DWORD(quint64(offset) >> 32);
     return ov;
 }
 } // namespace
+
+FileIo::Handle FileIo::openOrCreate(const QString& path, QString* error)
+{
+    Handle h = openNative(path, OPEN_EXISTING, error);
+    if (h == InvalidHandle && GetLastError() == ERROR_FILE_NOT_FOUND)
+        h = openNative(path, OPEN_ALWAYS, error);
+    if (h == InvalidHandle && error && error->isEmpty())
+        *error = lastError();
+    return h;
+}
+
+FileIo::Handle FileIo::openExisting(const QString& path, QString* error)
+{
+    return openNative(path, OPEN_EXISTING, error);
+}
+
+FileIo::Handle FileIo::create(const QString& path, QString* error)
+{
+    const Handle h = openNative(path, CREATE_ALWAYS, error);
+    if (h == InvalidHandle && error && error->isEmpty())
+        *error = lastError();
+    return h;
+}
+
+void FileIo::close(Handle handle)
+{
+    if (handle != InvalidHandle)
+        CloseHandle(native(handle));
+}
+
+bool FileIo::exists(const QString& path)
+{
+    return GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16())) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool FileIo::remove(const QString& path)
+{
+    return DeleteFileW(reinterpret_cast<const wchar_t*>(path.utf16()));
+}
+
+qint64 FileIo::size(Handle handle)
+{
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(native(handle), &size))
+        return -1;
+    return size.QuadPart;
+}
 
 qint64 FileIo::readAt(Handle handle, qint64 offset, char* data, qint64 size)
 {
@@ -187,7 +422,7 @@ qint64 FileIo::readAt(Handle handle, qint64 offset, char* data, qint64 size)
         OVERLAPPED ov = at(offset + done);
         DWORD n = 0;
         const DWORD chunk = DWORD(qMin<qint64>(size - done, 1 << 30));
-        if (!ReadFile(reinterpret_cast<HANDLE>(handle), data + done, chunk, &n, &ov))
+        if (!ReadFile(native(handle), data + done, chunk, &n, &ov))
             return GetLastError() == ERROR_HANDLE_EOF ? done : -1;
         if (n == 0)
             break;
@@ -196,48 +431,59 @@ qint64 FileIo::readAt(Handle handle, qint64 offset, char* data, qint64 size)
     return done;
 }
 
-bool FileIo::writeAt(Handle handle, qint64 offset, const char* data, qint64 size)
+bool FileIo::flushFolderOf(const QString&)
 {
-    qint64 done = 0;
-    while (done < size) {
-        OVERLAPPED ov = at(offset + done);
-        DWORD n = 0;
-        const DWORD chunk = DWORD(qMin<qint64>(size - done, 1 << 30));
-        if (!WriteFile(reinterpret_cast<HANDLE>(handle), data + done, chunk, &n, &ov))
-            return false;
-        done += n;
-    }
+    // NTFS makes the creation and removal of a file durable by itself.
     return true;
-}
-
-bool FileIo::flush(Handle handle)
-{
-    return FlushFileBuffers(reinterpret_cast<HANDLE>(handle));
 }
 
 bool FileIo::truncate(Handle handle, qint64 size)
 {
     LARGE_INTEGER pos;
     pos.QuadPart = size;
-    const HANDLE h = reinterpret_cast<HANDLE>(handle);
-    return SetFilePointerEx(h, pos, nullptr, FILE_BEGIN) && SetEndOfFile(h);
+    return SetFilePointerEx(native(handle), pos, nullptr, FILE_BEGIN) && SetEndOfFile(native(handle));
 }
 
-bool FileIo::lockExclusive(Handle handle)
+FileIo::Lock FileIo::lockExclusive(Handle handle, int timeoutMs)
 {
-    OVERLAPPED ov = at(kLockOffset);
-    return LockFileEx(reinterpret_cast<HANDLE>(handle), LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &ov);
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        OVERLAPPED ov = at(kLockOffset);
+        if (LockFileEx(native(handle), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &ov))
+            return Lock::Taken;
+        const DWORD code = GetLastError();
+        if (code == ERROR_NOT_SUPPORTED || code == ERROR_INVALID_FUNCTION)
+            return Lock::Unsupported;
+        if (code != ERROR_LOCK_VIOLATION && code != ERROR_IO_PENDING)
+            return Lock::Failed;
+        if (deadline.hasExpired())
+            return Lock::TimedOut;
+        QThread::msleep(kLockPollMs);
+    }
 }
 
 void FileIo::unlock(Handle handle)
 {
     OVERLAPPED ov = at(kLockOffset);
-    UnlockFileEx(reinterpret_cast<HANDLE>(handle), 0, 1, 0, &ov);
+    UnlockFileEx(native(handle), 0, 1, 0, &ov);
 }
 
 QString FileIo::lastError()
 {
     return QString::number(GetLastError());
+}
+
+FileIo::WriteCalls FileIo::systemWriteCalls()
+{
+    return {
+        [](Handle handle, qint64 offset, const char* data, qint64 size) -> qint64 {
+            OVERLAPPED ov = at(offset);
+            DWORD n = 0;
+            const DWORD chunk = DWORD(qMin<qint64>(size, 1 << 30));
+            return WriteFile(native(handle), data, chunk, &n, &ov) ? qint64(n) : -1;
+        },
+        [](Handle handle) { return bool(FlushFileBuffers(native(handle))); },
+    };
 }
 
 #endif

@@ -2,38 +2,14 @@
 
 #include "app/DataFolder.h"
 #include "storage/FileIo.h"
+#include "storage/RollbackJournal.h"
 
-#include <QCoreApplication>
+#include <cstring>
 #include <vector>
 
 namespace {
 constexpr qint64 kBlockSize = 1 << 20;
-
-// One open file for one user action; closed (and unlocked) when it goes.
-class OpenFile
-{
-public:
-    explicit OpenFile(const QString& fileName)
-        : m_handle(FileIo::openOrCreate(DataFolder::filePath(fileName), &m_error))
-    {
-    }
-    ~OpenFile() { FileIo::close(m_handle); }
-    Q_DISABLE_COPY_MOVE(OpenFile)
-
-    bool isOpen() const { return m_handle != FileIo::InvalidHandle; }
-    FileIo::Handle handle() const { return m_handle; }
-    const QString& error() const { return m_error; }
-
-    qint64 count(int recordSize) const
-    {
-        const qint64 size = FileIo::size(m_handle);
-        return size < 0 ? -1 : size / recordSize;
-    }
-
-private:
-    QString m_error;
-    FileIo::Handle m_handle;
-};
+int s_lockWaitMs = RecordFile::LockWaitMs;
 
 QString failure(const char* what)
 {
@@ -44,14 +20,79 @@ bool wrongSize(int recordSize, const QByteArray& record)
 {
     return recordSize <= 0 || record.size() != recordSize;
 }
+
+// One archive open for one user action; closed, and so unlocked, when it goes.
+// A writer holds the writers' lock throughout; a reader takes it only to put
+// back the record of a rewrite that was cut short.
+class OpenArchive
+{
+public:
+    enum class Use { Read, Write };
+
+    OpenArchive(const QString& fileName, int recordSize, Use use)
+        : m_path(DataFolder::filePath(fileName)), m_recordSize(recordSize)
+    {
+        m_handle = FileIo::openOrCreate(m_path, &m_error);
+        if (m_handle == FileIo::InvalidHandle)
+            return;
+        if (use == Use::Write) {
+            m_error = lock();
+            if (m_error.isEmpty())
+                m_error = RollbackJournal::restore(m_handle, m_path, m_recordSize);
+        } else if (FileIo::exists(RollbackJournal::pathFor(m_path)) && lock().isEmpty()) {
+            // What cannot be put back now is put back by the next writer.
+            RollbackJournal::restore(m_handle, m_path, m_recordSize);
+            FileIo::unlock(m_handle);
+        }
+    }
+    ~OpenArchive() { FileIo::close(m_handle); }
+    Q_DISABLE_COPY_MOVE(OpenArchive)
+
+    bool isOpen() const { return m_handle != FileIo::InvalidHandle && m_error.isEmpty(); }
+    const QString& error() const { return m_error; }
+    const QString& path() const { return m_path; }
+    FileIo::Handle handle() const { return m_handle; }
+
+    qint64 count() const
+    {
+        const qint64 size = FileIo::size(m_handle);
+        return size < 0 ? -1 : size / m_recordSize;
+    }
+
+    bool writeRecord(qint64 index, const QByteArray& record) const
+    {
+        return FileIo::writeAt(m_handle, index * m_recordSize, record.constData(), m_recordSize) &&
+               FileIo::flush(m_handle);
+    }
+
+private:
+    QString lock() const
+    {
+        switch (FileIo::lockExclusive(m_handle, s_lockWaitMs)) {
+        case FileIo::Lock::Taken:
+        case FileIo::Lock::Unsupported: // a file system without locks: as unshared
+            return {};
+        case FileIo::Lock::TimedOut:
+            return QStringLiteral("locked by another workstation");
+        case FileIo::Lock::Failed:
+            break;
+        }
+        return failure("lock");
+    }
+
+    QString m_path;
+    int m_recordSize;
+    QString m_error;
+    FileIo::Handle m_handle = FileIo::InvalidHandle;
+};
 } // namespace
 
 RecordFile::Result<qint64> RecordFile::count(const QString& fileName, int recordSize)
 {
-    OpenFile file(fileName);
+    OpenArchive file(fileName, recordSize, OpenArchive::Use::Read);
     if (!file.isOpen())
         return {std::nullopt, file.error()};
-    const qint64 n = file.count(recordSize);
+    const qint64 n = file.count();
     if (n < 0)
         return {std::nullopt, failure("size")};
     return {n, {}};
@@ -59,11 +100,10 @@ RecordFile::Result<qint64> RecordFile::count(const QString& fileName, int record
 
 RecordFile::Result<QByteArray> RecordFile::read(const QString& fileName, int recordSize, qint64 index)
 {
-    OpenFile file(fileName);
+    OpenArchive file(fileName, recordSize, OpenArchive::Use::Read);
     if (!file.isOpen())
         return {std::nullopt, file.error()};
-    const qint64 n = file.count(recordSize);
-    if (index < 0 || index >= n)
+    if (index < 0 || index >= file.count())
         return {std::nullopt, QStringLiteral("read past the end")};
     QByteArray record(recordSize, Qt::Uninitialized);
     if (FileIo::readAt(file.handle(), index * recordSize, record.data(), recordSize) != recordSize)
@@ -75,18 +115,20 @@ RecordFile::Result<qint64> RecordFile::append(const QString& fileName, int recor
 {
     if (wrongSize(recordSize, record))
         return {std::nullopt, QStringLiteral("wrong record size")};
-    OpenFile file(fileName);
+    OpenArchive file(fileName, recordSize, OpenArchive::Use::Write);
     if (!file.isOpen())
         return {std::nullopt, file.error()};
-    if (!FileIo::lockExclusive(file.handle()))
-        return {std::nullopt, failure("lock")};
     // Counted under the lock, so two workstations never append at one place.
-    const qint64 index = file.count(recordSize);
+    const qint64 index = file.count();
     if (index < 0)
         return {std::nullopt, failure("size")};
-    if (!FileIo::writeAt(file.handle(), index * recordSize, record.constData(), recordSize) ||
-        !FileIo::flush(file.handle()))
-        return {std::nullopt, failure("write")};
+    if (!file.writeRecord(index, record)) {
+        const QString error = failure("write");
+        // Cut back to the last whole record: no fragment of this one stays.
+        if (FileIo::truncate(file.handle(), index * recordSize))
+            FileIo::flush(file.handle());
+        return {std::nullopt, error};
+    }
     return {index, {}};
 }
 
@@ -94,38 +136,75 @@ RecordFile::Status RecordFile::rewrite(const QString& fileName, int recordSize, 
 {
     if (wrongSize(recordSize, record))
         return {QStringLiteral("wrong record size")};
-    OpenFile file(fileName);
+    OpenArchive file(fileName, recordSize, OpenArchive::Use::Write);
     if (!file.isOpen())
         return {file.error()};
-    if (!FileIo::lockExclusive(file.handle()))
-        return {failure("lock")};
-    if (index < 0 || index >= file.count(recordSize))
+    if (index < 0 || index >= file.count())
         return {QStringLiteral("write past the end")};
-    if (!FileIo::writeAt(file.handle(), index * recordSize, record.constData(), recordSize) ||
-        !FileIo::flush(file.handle()))
-        return {failure("write")};
-    return {};
+    QByteArray old(recordSize, Qt::Uninitialized);
+    if (FileIo::readAt(file.handle(), index * recordSize, old.data(), recordSize) != recordSize)
+        return {failure("read")};
+    if (old == record)
+        return {FileIo::flush(file.handle()) ? QString() : failure("flush")};
+    // The old record goes to the journal first, so that a rewrite cut short
+    // anywhere leaves the old record or the new one, never a mixture.
+    if (const QString error = RollbackJournal::write(file.path(), index, old); !error.isEmpty())
+        return {error};
+    QString error = file.writeRecord(index, record) ? RollbackJournal::discard(file.path()) : failure("write");
+    // A failed rewrite puts the old record back at once when the disk lets
+    // it, while the journal still guards it; otherwise the journal stays, and
+    // the next action on the archive puts the old record back. Once the
+    // journal is gone the new record is whole on the disk and stays.
+    if (!error.isEmpty() && FileIo::exists(RollbackJournal::pathFor(file.path())) && file.writeRecord(index, old))
+        RollbackJournal::discard(file.path());
+    return {error};
 }
 
 RecordFile::Status RecordFile::forEach(const QString& fileName, int recordSize, const Visitor& visit)
 {
-    OpenFile file(fileName);
+    OpenArchive file(fileName, recordSize, OpenArchive::Use::Read);
     if (!file.isOpen())
         return {file.error()};
-    const qint64 total = file.count(recordSize);
+    const qint64 total = file.count();
     if (total < 0)
         return {failure("size")};
-    // Whole records per block, so no record straddles two reads.
-    const qint64 perBlock = qMax<qint64>(1, kBlockSize / recordSize);
-    std::vector<char> block(size_t(perBlock * recordSize));
-    for (qint64 first = 0; first < total; first += perBlock) {
-        const qint64 records = qMin(perBlock, total - first);
-        const qint64 bytes = records * recordSize;
-        if (FileIo::readAt(file.handle(), first * recordSize, block.data(), bytes) != bytes)
+    // Aligned blocks, as the page cache holds them; a record that straddles
+    // two blocks is put together in its own buffer.
+    const qint64 end = total * recordSize;
+    std::vector<char> block(size_t(qMin(kBlockSize, end)));
+    std::vector<char> straddling(static_cast<size_t>(recordSize));
+    qint64 carried = 0;
+    qint64 index = 0;
+    for (qint64 start = 0; start < end; start += kBlockSize) {
+        const qint64 bytes = qMin(kBlockSize, end - start);
+        if (FileIo::readAt(file.handle(), start, block.data(), bytes) != bytes)
             return {failure("read")};
-        for (qint64 i = 0; i < records; ++i)
-            if (!visit(first + i, block.data() + i * recordSize))
+        qint64 at = 0;
+        if (carried > 0) {
+            at = qMin(recordSize - carried, bytes);
+            std::memcpy(straddling.data() + carried, block.data(), size_t(at));
+            carried += at;
+            if (carried < recordSize)
+                continue;
+            carried = 0;
+            if (!visit(index++, straddling.data()))
                 return {};
+        }
+        for (; at + recordSize <= bytes; at += recordSize)
+            if (!visit(index++, block.data() + at))
+                return {};
+        carried = bytes - at;
+        std::memcpy(straddling.data(), block.data() + at, size_t(carried));
     }
     return {};
+}
+
+void RecordFile::setLockWaitForTests(int milliseconds)
+{
+    s_lockWaitMs = milliseconds;
+}
+
+void RecordFile::resetForTests()
+{
+    s_lockWaitMs = LockWaitMs;
 }

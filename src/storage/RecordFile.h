@@ -10,6 +10,9 @@
 // Each operation below is one user action: it opens the file (creating it empty
 // only when it does not exist), does its work and closes it again.
 // Failures come back as an error text; the screens turn it into their message.
+// A failed write leaves the file as it was before the action: an append is cut
+// back to the last whole record, a rewrite puts the old record back (or leaves
+// its rollback journal, so that the next action on the file puts it back).
 namespace RecordFile {
 struct Error {
     QString text;
@@ -43,4 +46,11 @@ Status rewrite(const QString& fileName, int recordSize, qint64 index, const QByt
 // call). visit returns false to stop early.
 using Visitor = std::function<bool(qint64 index, const char* record)>;
 Status forEach(const QString& fileName, int recordSize, const Visitor& visit);
+
+// How long a write waits for another workstation's write to end before it
+// fails, rather than freezing the program.
+constexpr int LockWaitMs = 5000;
+// Test seam: wait this long instead.
+void setLockWaitForTests(int milliseconds);
+void resetForTests();
 } // namespace RecordFile

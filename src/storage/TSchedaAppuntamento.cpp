@@ -1,10 +1,9 @@
 #include "storage/TSchedaAppuntamento.h"
 
-#include "storage/CountedText.h"
+#include "storage/RecordCodec.h"
 
 namespace {
-using Member = QString TSchedaAppuntamento::*;
-constexpr Member kMembers[TSchedaAppuntamento::FieldCount] = {
+constexpr RecordCodec::Members<TSchedaAppuntamento> kMembers = {
     &TSchedaAppuntamento::Data,
     &TSchedaAppuntamento::OreApp,
     &TSchedaAppuntamento::MinutiApp,
@@ -36,28 +35,20 @@ const QString& TSchedaAppuntamento::operator[](Field field) const
 
 QByteArray TSchedaAppuntamento::encode() const
 {
-    QByteArray record(Size, '\0');
-    for (int i = 0; i < FieldCount; ++i)
-        CountedText::store(record.data() + Layout[i].offset, Layout[i].capacity, this->*kMembers[i]);
-    return record;
+    return RecordCodec::encode(*this, kMembers);
 }
 
 TSchedaAppuntamento TSchedaAppuntamento::decode(const char* record)
 {
-    TSchedaAppuntamento decoded;
-    for (int i = 0; i < FieldCount; ++i)
-        decoded.*kMembers[i] = CountedText::load(record + Layout[i].offset, Layout[i].capacity);
-    return decoded;
+    return RecordCodec::decode<TSchedaAppuntamento>(record, kMembers);
 }
 
 QString TSchedaAppuntamento::load(const char* record, Field field)
 {
-    const FieldSpec s = spec(field);
-    return CountedText::load(record + s.offset, s.capacity);
+    return RecordCodec::load<TSchedaAppuntamento>(record, field);
 }
 
 QByteArrayView TSchedaAppuntamento::raw(const char* record, Field field)
 {
-    const FieldSpec s = spec(field);
-    return CountedText::bytes(record + s.offset, s.capacity);
+    return RecordCodec::raw<TSchedaAppuntamento>(record, field);
 }

@@ -1,10 +1,9 @@
 #include "storage/TSchedaCliente.h"
 
-#include "storage/CountedText.h"
+#include "storage/RecordCodec.h"
 
 namespace {
-using Member = QString TSchedaCliente::*;
-constexpr Member kMembers[TSchedaCliente::FieldCount] = {
+constexpr RecordCodec::Members<TSchedaCliente> kMembers = {
     &TSchedaCliente::Cliente,
     &TSchedaCliente::DataNasc,
     &TSchedaCliente::ComuneNasc,
@@ -56,28 +55,20 @@ const QString& TSchedaCliente::operator[](Field field) const
 
 QByteArray TSchedaCliente::encode() const
 {
-    QByteArray record(Size, '\0');
-    for (int i = 0; i < FieldCount; ++i)
-        CountedText::store(record.data() + Layout[i].offset, Layout[i].capacity, this->*kMembers[i]);
-    return record;
+    return RecordCodec::encode(*this, kMembers);
 }
 
 TSchedaCliente TSchedaCliente::decode(const char* record)
 {
-    TSchedaCliente decoded;
-    for (int i = 0; i < FieldCount; ++i)
-        decoded.*kMembers[i] = CountedText::load(record + Layout[i].offset, Layout[i].capacity);
-    return decoded;
+    return RecordCodec::decode<TSchedaCliente>(record, kMembers);
 }
 
 QString TSchedaCliente::load(const char* record, Field field)
 {
-    const FieldSpec s = spec(field);
-    return CountedText::load(record + s.offset, s.capacity);
+    return RecordCodec::load<TSchedaCliente>(record, field);
 }
 
 QByteArrayView TSchedaCliente::raw(const char* record, Field field)
 {
-    const FieldSpec s = spec(field);
-    return CountedText::bytes(record + s.offset, s.capacity);
+    return RecordCodec::raw<TSchedaCliente>(record, field);
 }

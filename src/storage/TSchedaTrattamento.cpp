@@ -1,10 +1,9 @@
 #include "storage/TSchedaTrattamento.h"
 
-#include "storage/CountedText.h"
+#include "storage/RecordCodec.h"
 
 namespace {
-using Member = QString TSchedaTrattamento::*;
-constexpr Member kMembers[TSchedaTrattamento::FieldCount] = {
+constexpr RecordCodec::Members<TSchedaTrattamento> kMembers = {
     &TSchedaTrattamento::Data,
     &TSchedaTrattamento::Ora,
     &TSchedaTrattamento::Trattamenti,
@@ -30,28 +29,20 @@ const QString& TSchedaTrattamento::operator[](Field field) const
 
 QByteArray TSchedaTrattamento::encode() const
 {
-    QByteArray record(Size, '\0');
-    for (int i = 0; i < FieldCount; ++i)
-        CountedText::store(record.data() + Layout[i].offset, Layout[i].capacity, this->*kMembers[i]);
-    return record;
+    return RecordCodec::encode(*this, kMembers);
 }
 
 TSchedaTrattamento TSchedaTrattamento::decode(const char* record)
 {
-    TSchedaTrattamento decoded;
-    for (int i = 0; i < FieldCount; ++i)
-        decoded.*kMembers[i] = CountedText::load(record + Layout[i].offset, Layout[i].capacity);
-    return decoded;
+    return RecordCodec::decode<TSchedaTrattamento>(record, kMembers);
 }
 
 QString TSchedaTrattamento::load(const char* record, Field field)
 {
-    const FieldSpec s = spec(field);
-    return CountedText::load(record + s.offset, s.capacity);
+    return RecordCodec::load<TSchedaTrattamento>(record, field);
 }
 
 QByteArrayView TSchedaTrattamento::raw(const char* record, Field field)
 {
-    const FieldSpec s = spec(field);
-    return CountedText::bytes(record + s.offset, s.capacity);
+    return RecordCodec::raw<TSchedaTrattamento>(record, field);
 }

@@ -1,0 +1,244 @@
+#include "StoragePattern.h"
+
+#include "app/DataFolder.h"
+#include "storage/RecordFile.h"
+#include "storage/TSchedaCliente.h"
+#include "storage/TSchedaTrattamento.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <unistd.h>
+
+// The record file rules on real files: whole records one after another, the
+// trailing fragment, open-or-create, rewriting in place, reading everything.
+class RecordFileTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+
+    QByteArray contents(const QString& name) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    void setContents(const QString& name, const QByteArray& bytes) const
+    {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(bytes), bytes.size());
+    }
+
+    // A record of the given size whose bytes all tell its number.
+    static QByteArray numbered(int size, int number)
+    {
+        QByteArray bytes(size, '\0');
+        for (int i = 0; i < size; ++i)
+            bytes[i] = char((number * 31 + i) % 251);
+        return bytes;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        DataFolder::setForTests(m_dir->path());
+    }
+
+    void cleanup()
+    {
+        DataFolder::resetForTests();
+        m_dir.reset();
+    }
+
+    void missingArchiveIsCreatedEmpty_data()
+    {
+        QTest::addColumn<int>("operation");
+        QTest::newRow("count") << 0;
+        QTest::newRow("read") << 1;
+        QTest::newRow("read all") << 2;
+    }
+
+    void missingArchiveIsCreatedEmpty()
+    {
+        QFETCH(int, operation);
+        const QString name = TSchedaCliente::fileName();
+        switch (operation) {
+        case 0:
+            QCOMPARE(*RecordFile::count(name, TSchedaCliente::Size), 0);
+            break;
+        case 1:
+            QVERIFY(!RecordFile::read(name, TSchedaCliente::Size, 0));
+            break;
+        case 2: {
+            int visits = 0;
+            QVERIFY(
+                RecordFile::forEach(name, TSchedaCliente::Size, [&](qint64, const char*) { return ++visits, true; }));
+            QCOMPARE(visits, 0);
+            break;
+        }
+        }
+        QVERIFY(QFile::exists(path(name)));
+        QCOMPARE(QFile(path(name)).size(), 0);
+    }
+
+    void recordsLieOneAfterAnother_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<qint64>("fileSize");
+        QTest::addColumn<qint64>("lastStart");
+        QTest::newRow("three clients") << TSchedaCliente::Size << 3 << qint64(10116) << qint64(6744);
+        QTest::newRow("four appointments") << TSchedaAppuntamento::Size << 4 << qint64(5060) << qint64(3795);
+        QTest::newRow("one treatment") << TSchedaTrattamento::Size << 1 << qint64(113) << qint64(0);
+    }
+
+    void recordsLieOneAfterAnother()
+    {
+        QFETCH(int, size);
+        QFETCH(int, records);
+        QFETCH(qint64, fileSize);
+        QFETCH(qint64, lastStart);
+        const QString name = QStringLiteral("Archivio.pro");
+        for (int i = 0; i < records; ++i)
+            QCOMPARE(*RecordFile::append(name, size, numbered(size, i)), qint64(i));
+        const QByteArray bytes = contents(name);
+        QCOMPARE(bytes.size(), fileSize);
+        QCOMPARE(bytes.mid(lastStart), numbered(size, records - 1));
+        QCOMPARE(*RecordFile::count(name, size), qint64(records));
+        QCOMPARE(*RecordFile::read(name, size, records - 1), numbered(size, records - 1));
+    }
+
+    void trailingFragment_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("clients") << TSchedaCliente::Size;
+        QTest::newRow("appointments") << TSchedaAppuntamento::Size;
+        QTest::newRow("treatments") << TSchedaTrattamento::Size;
+    }
+
+    void trailingFragment()
+    {
+        QFETCH(int, size);
+        const QString name = QStringLiteral("Archivio.pro");
+        const QByteArray whole = numbered(size, 0) + numbered(size, 1);
+        setContents(name, whole + QByteArray(100, 'Z'));
+
+        QCOMPARE(*RecordFile::count(name, size), 2);
+        QVERIFY(!RecordFile::read(name, size, 2));
+        QList<qint64> visited;
+        QVERIFY(RecordFile::forEach(name, size, [&](qint64 i, const char*) { return visited.append(i), true; }));
+        QCOMPARE(visited, (QList<qint64>{0, 1}));
+        // A rewrite leaves the fragment alone.
+        QVERIFY(RecordFile::rewrite(name, size, 1, numbered(size, 1)));
+        QCOMPARE(contents(name), whole + QByteArray(100, 'Z'));
+
+        // The append goes at 2 × R, over the fragment.
+        QCOMPARE(*RecordFile::append(name, size, numbered(size, 2)), 2);
+        QCOMPARE(contents(name), whole + numbered(size, 2));
+    }
+
+    void rewriteInPlace()
+    {
+        const int size = TSchedaTrattamento::Size;
+        const QString name = TSchedaTrattamento::fileName(3);
+        const QByteArray three = numbered(size, 0) + numbered(size, 1) + numbered(size, 2);
+        setContents(name, three);
+
+        QVERIFY(RecordFile::rewrite(name, size, 1, numbered(size, 7)));
+        const QByteArray rewritten = numbered(size, 0) + numbered(size, 7) + numbered(size, 2);
+        QCOMPARE(contents(name), rewritten);
+
+        // Past the end, before the start, or of the wrong size: refused, nothing written.
+        QVERIFY(!RecordFile::rewrite(name, size, 3, numbered(size, 8)));
+        QVERIFY(!RecordFile::rewrite(name, size, -1, numbered(size, 8)));
+        QVERIFY(!RecordFile::rewrite(name, size, 0, numbered(size, 8).left(size - 1)));
+        QVERIFY(!RecordFile::append(name, size, numbered(size, 8) + 'x'));
+        QVERIFY(!RecordFile::read(name, size, -1));
+        QCOMPARE(contents(name), rewritten);
+    }
+
+    void readAllAcrossBlocks()
+    {
+        // 2000 appointments are about 2.5 MB: several read blocks, with
+        // records straddling their boundaries.
+        const int size = TSchedaAppuntamento::Size;
+        const int records = 2000;
+        QByteArray bytes;
+        for (int i = 0; i < records; ++i)
+            bytes += numbered(size, i);
+        setContents(TSchedaAppuntamento::fileName(), bytes + "fragment");
+
+        qint64 expected = 0;
+        QVERIFY(RecordFile::forEach(TSchedaAppuntamento::fileName(), size, [&](qint64 i, const char* record) {
+            if (i != expected || QByteArray(record, size) != numbered(size, int(i)))
+                return false;
+            return ++expected, true;
+        }));
+        QCOMPARE(expected, qint64(records));
+
+        // Stopping early: the visit that says no is the last.
+        qint64 last = -1;
+        QVERIFY(RecordFile::forEach(TSchedaAppuntamento::fileName(), size,
+                                    [&](qint64 i, const char*) { return last = i, i < 1500; }));
+        QCOMPARE(last, qint64(1500));
+    }
+
+    void archiveThatCannotBeOpenedIsNeverEmptied_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("existing archive") << true;
+        QTest::newRow("missing archive, folder not writable") << false;
+    }
+
+    void archiveThatCannotBeOpenedIsNeverEmptied()
+    {
+        // The helper runs as a user who may not write the archive or the
+        // folder: another user when this one is root (root may write anything),
+        // otherwise this user with the permissions taken away.
+        QFETCH(bool, exists);
+        const QString name = TSchedaCliente::fileName();
+        const QByteArray stored = numbered(TSchedaCliente::Size, 0) + numbered(TSchedaCliente::Size, 1);
+        if (exists)
+            setContents(name, stored);
+        const auto readOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                                    QFile::ReadOther | QFile::ExeOther;
+        QStringList command{QStringLiteral(STORAGE_HELPER), QStringLiteral("count"), m_dir->path(), name,
+                            QString::number(TSchedaCliente::Size)};
+        if (::geteuid() == 0) {
+            command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                                  QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")} +
+                      command;
+            QFile::setPermissions(m_dir->path(), readOnlyFolder | QFile::WriteOwner);
+        } else if (exists) {
+            QFile::setPermissions(path(name), {});
+        } else {
+            QFile::setPermissions(m_dir->path(), readOnlyFolder);
+        }
+        QProcess helper;
+        helper.start(command.takeFirst(), command);
+        const bool started = helper.waitForStarted();
+        const bool finished = started && helper.waitForFinished();
+        const QByteArray output = helper.readAllStandardOutput();
+        QFile::setPermissions(m_dir->path(), readOnlyFolder | QFile::WriteOwner);
+        QFile::setPermissions(path(name), QFile::ReadOwner | QFile::WriteOwner);
+        if (!started)
+            QSKIP("cannot run the helper as another user");
+        QVERIFY(finished);
+        QVERIFY2(output.startsWith("error "), output.constData());
+        QCOMPARE(QFile::exists(path(name)), exists);
+        if (exists)
+            QCOMPARE(contents(name), stored);
+    }
+};
+
+QTEST_GUILESS_MAIN(RecordFileTest)
+#include "RecordFileTest.moc"

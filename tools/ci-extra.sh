@@ -1,0 +1,75 @@
+#!/bin/sh
+# The slower checks CI runs after the main tests: the whole test suite built
+# with clang, AddressSanitizer and UndefinedBehaviorSanitizer, then every
+# libFuzzer target for a short while, as many at once as there are cores.
+# Safe to run again: it installs only what is missing and rebuilds only what
+# changed; the fuzzers keep their corpus in the build folder between runs.
+#   BRIVANTA_FUZZ_SECONDS   how long each fuzzer runs (default 30)
+set -eu
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+build="${BRIVANTA_SANITIZE_BUILD_DIR:-$here/build-sanitize}"
+seconds="${BRIVANTA_FUZZ_SECONDS:-30}"
+
+packages="clang libclang-rt-14-dev"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    sudo_cmd=""
+    [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+    $sudo_cmd apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends $missing
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+started=$(date +%s)
+# -O1 and line tables only: quick to build, and the reports still name the lines.
+cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=-O1 -g1" \
+    -DBRIVANTA_FUZZ=ON -DBRIVANTA_BENCHMARKS=OFF
+cmake --build "$build" -j "$jobs"
+built=$(date +%s)
+
+runtime="$build/xdg-runtime"
+mkdir -p "$runtime" && chmod 700 "$runtime"
+export XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="abort_on_error=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+ctest --test-dir "$build" --output-on-failure -j "$jobs"
+tested=$(date +%s)
+
+# Each fuzzer writes its log and any crashing input beside itself.
+fuzz() {
+    name="$1"
+    mkdir -p "$build/fuzz-corpus/$name"
+    "$build/fuzz/$name" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+        -artifact_prefix="$build/fuzz/$name-" "$build/fuzz-corpus/$name" >"$build/fuzz/$name.log" 2>&1
+}
+
+status=0
+set -- fuzz_TSchedaCliente fuzz_TSchedaAppuntamento fuzz_TSchedaTrattamento fuzz_Decrypt fuzz_RollbackJournal \
+    fuzz_IdentifierChecks
+while [ $# -gt 0 ]; do
+    running=""
+    while [ $# -gt 0 ] && [ "$(echo $running | wc -w)" -lt "$jobs" ]; do
+        fuzz "$1" &
+        running="$running $!:$1"
+        shift
+    done
+    for entry in $running; do
+        pid=${entry%%:*}
+        name=${entry#*:}
+        if wait "$pid"; then
+            runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$build/fuzz/$name.log")
+            echo "$name: ${runs:-?} inputs in ${seconds} s, no failure"
+        else
+            echo "FAIL: $name (log and input in $build/fuzz/)" >&2
+            tail -n 40 "$build/fuzz/$name.log" >&2
+            status=1
+        fi
+    done
+done
+finished=$(date +%s)
+echo "sanitizer build $((built - started)) s, sanitizer tests $((tested - built)) s, fuzzing $((finished - tested)) s"
+exit $status

@@ -1,23 +1,9 @@
 #include "AgendaCore.h"
 
+#include "agenda/AgendaLine.h"
 #include "agenda/AgendaSelection.h"
-#include "reports/ListLine.h"
 #include "storage/RecordFile.h"
 #include "storage/TSchedaAppuntamento.h"
-
-void AgendaCore::appendLine(ListLines& lines, qint64 position, const char* record)
-{
-    using Field = TSchedaAppuntamento::Field;
-    const auto field = [record](Field f) { return TSchedaAppuntamento::raw(record, f); };
-    const AgendaSelection::StoredKey key = AgendaSelection::sortKey(record);
-    lines.appendStored(position, {{u"ID: ", key.view(), ListLine::Unpadded},
-                                   {u"  Data: ", field(Field::Data), 10},
-                                   {u"  Ora: ", field(Field::Ora), 5},
-                                   {u"  ", field(Field::Contatto), 30},
-                                   {u"  Cel. ", field(Field::Cel), 14},
-                                   {u"  ", field(Field::Causale), 42},
-                                   {u"  \u20AC ", field(Field::Importo), ListLine::Unpadded}});
-}
 
 ListLines AgendaCore::imminentLines(const QDate& today)
 {
@@ -26,7 +12,7 @@ ListLines AgendaCore::imminentLines(const QDate& today)
     RecordFile::forEach(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
                         [&](qint64 index, const char* record) {
                             if (imminent(record))
-                                appendLine(lines, index + 1, record);
+                                AgendaLine::append(lines, index + 1, record);
                             return true;
                         });
     return lines;

@@ -4,12 +4,10 @@
 
 #include <QDate>
 
-// The agenda's list loading as the screen does it, without the screen: the
-// archive read in file order, the imminent rule and a line per imminent
-// appointment with its record's position, in file order; the sorted list box
-// sorts them (ListLines::sortFolded).
+// The agenda's list loading (TfrmAgenda::btnCaricaListaClick) without the
+// screen: the archive read in file order, the imminent rule and the agenda's
+// line of each imminent appointment, in file order; the agenda's sorted list
+// box then sorts them (ListLines::sortFolded).
 namespace AgendaCore {
 ListLines imminentLines(const QDate& today);
-// Appends the line of one stored appointment.
-void appendLine(ListLines& lines, qint64 position, const char* record);
 } // namespace AgendaCore

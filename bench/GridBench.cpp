@@ -1,12 +1,11 @@
 #include "ArchiveGenerator.h"
 #include "Bench.h"
+#include "AgendaScreen.h"
 #include "PaintProbe.h"
 
-#include "agenda/TfrmAgenda.h"
 #include "agenda/TfrmExpGiornaliere.h"
 #include "agenda/TfrmExpImminenti.h"
 #include "agenda/TfrmExpMensili.h"
-#include "app/Clock.h"
 #include "appointments/TfrmExpScadenzario.h"
 
 #include <QTableView>
@@ -15,18 +14,10 @@
 // loaded and sorted by their FormShow, timed until the grid's first rows are
 // painted.
 namespace {
-void ensureAgenda()
-{
-    Clock::setForTests(QDateTime(ArchiveGenerator::today(), QTime(9, 0)));
-    // The day and month grids read the agenda's calendar, which is on today.
-    if (!frmAgenda)
-        frmAgenda = new TfrmAgenda;
-}
-
 template <class Screen> void shownGrid(benchmark::State& state, qint64 n)
 {
-    Bench::useDataFolder(Bench::appointmentsFolder(n));
-    ensureAgenda();
+    // The day and month grids read the agenda's calendar, which is on today.
+    AgendaScreen::prepare(Bench::appointmentsFolder(n));
     qint64 rows = 0;
     for (auto _ : state) {
         auto* screen = new Screen(nullptr);

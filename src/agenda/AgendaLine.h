@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QString>
+#include "reports/ListLines.h"
 
 // The agenda's line of an imminent appointment. It opens with "ID: " and the
 // appointment's sort key, so that the sorted list comes in date and time order;
 // then the date, time, client, mobile number and treatments in fixed columns
 // and the amount.
 namespace AgendaLine {
-// The line of the stored appointment record (TSchedaAppuntamento::Size bytes).
-// Only the fields the line shows are decoded.
-QString fromRecord(const char* record);
+// Appends the line of the stored appointment record (TSchedaAppuntamento::Size
+// bytes), built from its stored bytes without decoding the record.
+void append(ListLines& lines, qint64 position, const char* record);
 } // namespace AgendaLine

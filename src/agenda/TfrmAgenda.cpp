@@ -120,7 +120,7 @@ void TfrmAgenda::btnCaricaListaClick()
     RecordFile::forEach(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
                         [&](qint64 index, const char* record) {
                             if (imminent(record))
-                                lines.append(AgendaLine::fromRecord(record), index + 1);
+                                AgendaLine::append(lines, index + 1, record);
                             return true;
                         });
     lstRecords->setLines(std::move(lines));

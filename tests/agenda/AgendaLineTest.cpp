@@ -81,7 +81,10 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, record);
         QFETCH(QString, line);
-        QCOMPARE(AgendaLine::fromRecord(record.constData()), line);
+        ListLines lines;
+        AgendaLine::append(lines, 7, record.constData());
+        QCOMPARE(lines.line(0), line);
+        QCOMPARE(lines.position(0), 7);
     }
 };
 

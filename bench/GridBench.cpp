@@ -1,6 +1,6 @@
+#include "AgendaScreen.h"
 #include "ArchiveGenerator.h"
 #include "Bench.h"
-#include "AgendaScreen.h"
 #include "PaintProbe.h"
 
 #include "agenda/TfrmExpGiornaliere.h"
@@ -50,12 +50,13 @@ void registerGridBenchmarks()
         // Judged on the large archives, where the reading is most of the work.
         const double ratio = n >= 100000 ? 2.0 : 0;
         Bench::add(gridName("imminent", n), [n](benchmark::State& state) { shownGrid<TfrmExpImminenti>(state, n); });
-        Bench::addRow({"3", "Imminent grid shown, loaded, sorted, painted, " + size, gridName("imminent", n), 0, read,
-                       ratio});
+        Bench::addRow(
+            {"3", "Imminent grid shown, loaded, sorted, painted, " + size, gridName("imminent", n), 0, read, ratio});
         Bench::add(gridName("day", n), [n](benchmark::State& state) { shownGrid<TfrmExpGiornaliere>(state, n); });
         Bench::addRow({"3", "Day grid shown, loaded, sorted, painted, " + size, gridName("day", n), 0, read, ratio});
         Bench::add(gridName("month", n), [n](benchmark::State& state) { shownGrid<TfrmExpMensili>(state, n); });
-        Bench::addRow({"3", "Month grid shown, loaded, sorted, painted, " + size, gridName("month", n), 0, read, ratio});
+        Bench::addRow(
+            {"3", "Month grid shown, loaded, sorted, painted, " + size, gridName("month", n), 0, read, ratio});
         Bench::add(gridName("archive", n), [n](benchmark::State& state) { shownGrid<TfrmExpScadenzario>(state, n); });
         Bench::addRow({"3", "Appointment archive grid (every record) shown, loaded, painted, " + size,
                        gridName("archive", n), 0, read, 0});

@@ -1,13 +1,13 @@
 #include "AgendaCore.h"
+#include "AgendaScreen.h"
 #include "ArchiveGenerator.h"
 #include "Bench.h"
 #include "ChildProcess.h"
-#include "AgendaScreen.h"
 #include "PaintProbe.h"
 
+#include "agenda/TfrmAgenda.h"
 #include "app/Messages.h"
 #include "appointments/TfrmExpScadenzario.h"
-#include "agenda/TfrmAgenda.h"
 #include "reports/ListBox.h"
 
 #include <QTemporaryDir>
@@ -78,11 +78,14 @@ int exportChild(const QStringList& args)
 
 void add(const std::string& what, const std::string& name, const QString& part, qint64 n, double limit)
 {
-    Bench::add(name, [part, n](benchmark::State& state) {
-        // Generated here, so that generating is no part of the child's peak.
-        Bench::appointmentsFolder(n);
-        Bench::runChild(state, part, {QString::number(n)});
-    })->UseManualTime()->Iterations(1);
+    Bench::add(name,
+               [part, n](benchmark::State& state) {
+                   // Generated here, so that generating is no part of the child's peak.
+                   Bench::appointmentsFolder(n);
+                   Bench::runChild(state, part, {QString::number(n)});
+               })
+        ->UseManualTime()
+        ->Iterations(1);
     Bench::addRow({"5", what + ", " + Bench::sizeLabel(n), name, limit, "", 0, false, true});
 }
 } // namespace

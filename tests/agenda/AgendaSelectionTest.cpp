@@ -150,10 +150,8 @@ private Q_SLOTS:
                                                        << "09"
                                                        << "05"
                                                        << "20205100905";
-        QTest::newRow("letters") << QStringLiteral("ab/cd/\u00E8fgh")
-                                 << " 9"
-                                 << "5 "
-                                 << QStringLiteral("\u00E8fghcdab95");
+        QTest::newRow("letters") << QStringLiteral("ab/cd/\u00E8fgh") << " 9"
+                                 << "5 " << QStringLiteral("\u00E8fghcdab95");
     }
 
     void sortKey()

@@ -1,10 +1,9 @@
-#include "AgendaCore.h"
+#include "AgendaScreen.h"
 #include "ArchiveGenerator.h"
 #include "Bench.h"
 #include "PaintProbe.h"
 
-#include "AgendaScreen.h"
-
+#include "agenda/AgendaLine.h"
 #include "agenda/TfrmAgenda.h"
 #include "reports/ListBox.h"
 
@@ -19,12 +18,13 @@ std::string shownName(qint64 n)
     return "agenda/shown-painted/" + Bench::sizeLabel(n);
 }
 
+// The agenda's list loading as its screen runs it, and the sort of its list box.
 void query(benchmark::State& state, qint64 n)
 {
     Bench::useDataFolder(Bench::appointmentsFolder(n));
     qsizetype lines = 0;
     for (auto _ : state) {
-        ListLines list = AgendaCore::imminentLines(ArchiveGenerator::today());
+        ListLines list = AgendaLine::imminentLines(ArchiveGenerator::today());
         list.sortFolded();
         lines = list.size();
         benchmark::DoNotOptimize(list);

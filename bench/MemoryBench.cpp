@@ -1,18 +1,17 @@
-#include "AgendaCore.h"
 #include "AgendaScreen.h"
 #include "ArchiveGenerator.h"
 #include "Bench.h"
 #include "ChildProcess.h"
 #include "PaintProbe.h"
 
+#include "agenda/AgendaLine.h"
 #include "agenda/TfrmAgenda.h"
 #include "app/Messages.h"
 #include "appointments/TfrmExpScadenzario.h"
 #include "reports/ListBox.h"
 
-#include <QTemporaryDir>
-
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 // Memory beyond what the process held just before the action: the peak
@@ -28,7 +27,7 @@ int agendaChild(const QStringList& args)
 {
     Bench::useDataFolder(Bench::appointmentsFolder(args.value(0).toLongLong()));
     const double before = ChildProcess::residentMiB();
-    ListLines lines = AgendaCore::imminentLines(ArchiveGenerator::today());
+    ListLines lines = AgendaLine::imminentLines(ArchiveGenerator::today());
     lines.sortFolded();
     printGrowth(before);
     ChildProcess::print("lines", double(lines.size()));

@@ -1,6 +1,7 @@
 #include "agenda/AgendaLine.h"
 
 #include "agenda/AgendaSelection.h"
+#include "storage/RecordFile.h"
 #include "storage/TSchedaAppuntamento.h"
 
 void AgendaLine::append(ListLines& lines, qint64 position, const char* record)
@@ -15,4 +16,17 @@ void AgendaLine::append(ListLines& lines, qint64 position, const char* record)
                                   {u"  Cel. ", field(Field::Cel), 14},
                                   {u"  ", field(Field::Causale), 42},
                                   {u"  \u20AC ", field(Field::Importo), ListLine::Unpadded}});
+}
+
+ListLines AgendaLine::imminentLines(const QDate& today)
+{
+    const AgendaSelection::Rule imminent = AgendaSelection::imminent(today);
+    ListLines lines;
+    RecordFile::forEach(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
+                        [&](qint64 index, const char* record) {
+                            if (imminent(record))
+                                append(lines, index + 1, record);
+                            return true;
+                        });
+    return lines;
 }

@@ -1,7 +1,6 @@
 #include "agenda/TfrmAgenda.h"
 
 #include "agenda/AgendaLine.h"
-#include "agenda/AgendaSelection.h"
 #include "agenda/TfrmExpGiornaliere.h"
 #include "agenda/TfrmExpImminenti.h"
 #include "agenda/TfrmExpMensili.h"
@@ -114,16 +113,8 @@ void TfrmAgenda::showImminent(bool any)
 
 void TfrmAgenda::btnCaricaListaClick()
 {
-    const AgendaSelection::Rule imminent = AgendaSelection::imminent(Clock::today());
-    ListLines lines;
     // A failure while reading is not reported: the lines read before it are listed.
-    RecordFile::forEach(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
-                        [&](qint64 index, const char* record) {
-                            if (imminent(record))
-                                AgendaLine::append(lines, index + 1, record);
-                            return true;
-                        });
-    lstRecords->setLines(std::move(lines));
+    lstRecords->setLines(AgendaLine::imminentLines(Clock::today()));
 }
 
 void TfrmAgenda::lstRecordsClick()

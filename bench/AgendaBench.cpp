@@ -1,11 +1,11 @@
-#include "AgendaCore.h"
+#include "AgendaScreen.h"
 #include "ArchiveGenerator.h"
 #include "Bench.h"
 #include "PaintProbe.h"
 
+#include "agenda/AgendaList.h"
+#include "agenda/TfrmAgenda.h"
 #include "reports/ListBox.h"
-
-#include <memory>
 
 namespace {
 std::string queryName(qint64 n)
@@ -18,12 +18,13 @@ std::string shownName(qint64 n)
     return "agenda/shown-painted/" + Bench::sizeLabel(n);
 }
 
+// The agenda's list loading as its screen runs it, and the sort of its list box.
 void query(benchmark::State& state, qint64 n)
 {
     Bench::useDataFolder(Bench::appointmentsFolder(n));
     qsizetype lines = 0;
     for (auto _ : state) {
-        ListLines list = AgendaCore::imminentLines(ArchiveGenerator::today());
+        ListLines list = AgendaList::imminentLines(ArchiveGenerator::today());
         list.sortFolded();
         lines = list.size();
         benchmark::DoNotOptimize(list);
@@ -31,31 +32,25 @@ void query(benchmark::State& state, qint64 n)
     state.counters["lines"] = double(lines);
 }
 
-// The agenda's list box (Courier New 14, sorted) on a window of the agenda's
-// size: loaded as the window is shown, timed until its first rows are painted.
+// The agenda screen itself, shown as the launcher shows it: its FormShow
+// loads the list, sets the pictures and plays the alert; timed until the
+// first rows of the list are painted.
 void shown(benchmark::State& state, qint64 n)
 {
-    Bench::useDataFolder(Bench::appointmentsFolder(n));
-    auto window = std::make_unique<QWidget>();
-    window->resize(1016, 713);
-    auto* list = new ListBox(window.get());
-    list->setGeometry(100, 200, 801, 273);
-    list->setItemFontSize(14);
-    list->setSorted(true);
-    PaintProbe probe(list->viewport());
+    AgendaScreen::prepare(Bench::appointmentsFolder(n));
+    PaintProbe probe(frmAgenda->lstRecords->viewport());
     for (auto _ : state) {
         state.PauseTiming();
-        window->hide();
-        list->clear();
+        frmAgenda->hide();
         QCoreApplication::processEvents();
         probe.reset();
         state.ResumeTiming();
 
-        window->show();
-        list->setLines(AgendaCore::imminentLines(ArchiveGenerator::today()));
+        frmAgenda->Show();
         probe.waitForPaint();
     }
-    state.counters["lines"] = double(list->count());
+    state.counters["lines"] = double(frmAgenda->lstRecords->count());
+    frmAgenda->hide();
 }
 } // namespace
 

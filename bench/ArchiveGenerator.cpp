@@ -33,41 +33,46 @@ private:
 };
 
 const char* const kSurnames[] = {
-    "Rossi",    "Russo",     "Ferrari",  "Esposito", "Bianchi",  "Romano",    "Colombo",  "Ricci",    "Marino",
-    "Greco",    "Bruno",     "Gallo",    "Conti",    "De Luca",  "Mancini",   "Costa",    "Giordano", "Rizzo",
-    "Lombardi", "Moretti",   "Barbieri", "Fontana",  "Santoro",  "Mariani",   "Rinaldi",  "Caruso",   "Ferrara",
-    "Galli",    "Martini",   "Leone",    "Longo",    "Gentile",  "Martinelli", "Vitale",  "Lombardo", "Serra",
-    "Coppola",  "De Santis", "D'Angelo", "Marchetti", "Parisi",  "Villa",     "Conte",    "Ferraro",  "Ferri",
-    "Fabbri",   "Bianco",    "Marini",   "Grasso",   "Valentini", "Messina",  "Sala",     "De Angelis", "Gatti",
-    "Pellegrini", "Palumbo", "Sanna",    "Farina",   "Rizzi",    "Monti",     "Cattaneo", "Morelli",  "Amato",
-    "Silvestri", "Mazza",    "Testa",    "Grassi",   "Pellegrino", "Carbone", "Giuliani", "Benedetti", "Barone",
-    "Rossetti", "Caputo",    "Montanari", "Guerra",  "Palmieri", "Bernardi",  "Martino",  "Fiore",    "De Rosa",
-    "Ferretti", "Bellini",   "Basile",   "Riva",     "Donati",   "Piras",     "Vitali",   "Battaglia", "Sartori",
-    "Neri",     "Costantini", "Milani",  "Pagano",   "Ruggiero", "Sorrentino", "D'Amico", "Orlando",  "Damico",
-    "Negri",    "Vovuz",     "Dell'Acqua", "Lo Russo", "Di Stefano", "Bonomi", "Mazzoleni", "Cocco",  "Fumagalli",
+    "Rossi",      "Russo",     "Ferrari",   "Esposito",   "Bianchi",    "Romano",     "Colombo",    "Ricci",
+    "Marino",     "Greco",     "Bruno",     "Gallo",      "Conti",      "De Luca",    "Mancini",    "Costa",
+    "Giordano",   "Rizzo",     "Lombardi",  "Moretti",    "Barbieri",   "Fontana",    "Santoro",    "Mariani",
+    "Rinaldi",    "Caruso",    "Ferrara",   "Galli",      "Martini",    "Leone",      "Longo",      "Gentile",
+    "Martinelli", "Vitale",    "Lombardo",  "Serra",      "Coppola",    "De Santis",  "D'Angelo",   "Marchetti",
+    "Parisi",     "Villa",     "Conte",     "Ferraro",    "Ferri",      "Fabbri",     "Bianco",     "Marini",
+    "Grasso",     "Valentini", "Messina",   "Sala",       "De Angelis", "Gatti",      "Pellegrini", "Palumbo",
+    "Sanna",      "Farina",    "Rizzi",     "Monti",      "Cattaneo",   "Morelli",    "Amato",      "Silvestri",
+    "Mazza",      "Testa",     "Grassi",    "Pellegrino", "Carbone",    "Giuliani",   "Benedetti",  "Barone",
+    "Rossetti",   "Caputo",    "Montanari", "Guerra",     "Palmieri",   "Bernardi",   "Martino",    "Fiore",
+    "De Rosa",    "Ferretti",  "Bellini",   "Basile",     "Riva",       "Donati",     "Piras",      "Vitali",
+    "Battaglia",  "Sartori",   "Neri",      "Costantini", "Milani",     "Pagano",     "Ruggiero",   "Sorrentino",
+    "D'Amico",    "Orlando",   "Damico",    "Negri",      "Vovuz",      "Dell'Acqua", "Lo Russo",   "Di Stefano",
+    "Bonomi",     "Mazzoleni", "Cocco",     "Fumagalli",
 };
 const char* const kNames[] = {
-    "Anna",     "Maria",    "Giulia",    "Francesca", "Sara",     "Laura",    "Chiara",   "Valentina", "Alessandra",
-    "Elena",    "Federica", "Silvia",    "Martina",   "Paola",    "Roberta",  "Monica",   "Simona",    "Cristina",
-    "Barbara",  "Elisa",    "Claudia",   "Giorgia",   "Alessia",  "Serena",   "Daniela",  "Ilaria",    "Veronica",
-    "Raffaella", "Stefania", "Manuela",  "Antonella", "Patrizia", "Lucia",    "Beatrice", "Aurora",    "Noemi",
-    "Rebecca",  "Carla",    "Nicoletta", "Teresa",    "Rosa",     "Angela",   "Giovanna", "Marta",     "Irene",
-    "Emma",     "Sofia",    "Ginevra",   "Marco",     "Luca",     "Andrea",   "Giuseppe", "Paolo",     "Davide",
-    "Francesco", "Matteo",  "Lorenzo",   "Simone",    "Stefano",  "Anna Maria", "Maria Grazia", "Maria Teresa",
+    "Anna",       "Maria",    "Giulia",   "Francesca",  "Sara",         "Laura",        "Chiara",    "Valentina",
+    "Alessandra", "Elena",    "Federica", "Silvia",     "Martina",      "Paola",        "Roberta",   "Monica",
+    "Simona",     "Cristina", "Barbara",  "Elisa",      "Claudia",      "Giorgia",      "Alessia",   "Serena",
+    "Daniela",    "Ilaria",   "Veronica", "Raffaella",  "Stefania",     "Manuela",      "Antonella", "Patrizia",
+    "Lucia",      "Beatrice", "Aurora",   "Noemi",      "Rebecca",      "Carla",        "Nicoletta", "Teresa",
+    "Rosa",       "Angela",   "Giovanna", "Marta",      "Irene",        "Emma",         "Sofia",     "Ginevra",
+    "Marco",      "Luca",     "Andrea",   "Giuseppe",   "Paolo",        "Davide",       "Francesco", "Matteo",
+    "Lorenzo",    "Simone",   "Stefano",  "Anna Maria", "Maria Grazia", "Maria Teresa",
 };
 const char* const kTowns[] = {
-    "Roma",    "Milano",  "Napoli",   "Torino",  "Palermo", "Genova",   "Bologna",  "Firenze", "Bari",
-    "Catania", "Venezia", "Verona",   "Messina", "Padova",  "Trieste",  "Brescia",  "Parma",   "Prato",
-    "Modena",  "Reggio Calabria", "Perugia", "Livorno", "Ravenna", "Cagliari", "Foggia", "Rimini", "Salerno",
-    "Ferrara", "Sassari", "Latina",   "Monza",   "Pescara", "Bergamo",  "Vicenza",  "Trento",  "Novara",
-    "Frosinone", "Viterbo", "Anzio",  "Nettuno", "Fiumicino", "Guidonia Montecelio", "Tivoli", "Velletri",
+    "Roma",    "Milano",    "Napoli",   "Torino",  "Palermo", "Genova",          "Bologna",
+    "Firenze", "Bari",      "Catania",  "Venezia", "Verona",  "Messina",         "Padova",
+    "Trieste", "Brescia",   "Parma",    "Prato",   "Modena",  "Reggio Calabria", "Perugia",
+    "Livorno", "Ravenna",   "Cagliari", "Foggia",  "Rimini",  "Salerno",         "Ferrara",
+    "Sassari", "Latina",    "Monza",    "Pescara", "Bergamo", "Vicenza",         "Trento",
+    "Novara",  "Frosinone", "Viterbo",  "Anzio",   "Nettuno", "Fiumicino",       "Guidonia Montecelio",
+    "Tivoli",  "Velletri",
 };
 const char* const kProvinces[] = {"RM", "MI", "NA", "TO", "PA", "GE", "BO", "FI", "BA", "CT", "VE", "VR",
                                   "ME", "PD", "TS", "BS", "PR", "PO", "MO", "RC", "PG", "LI", "RA", "CA"};
-const char* const kStreets[] = {"Via Roma",       "Via Garibaldi",   "Via Mazzini",      "Corso Italia",
-                                "Via Dante",      "Via Verdi",       "Piazza Cavour",    "Via Marconi",
-                                "Viale Europa",   "Via della Pace",  "Via dei Mille",    "Via Vittorio Veneto",
-                                "Via XX Settembre", "Largo Augusto", "Via Nazionale",    "Via Tuscolana"};
+const char* const kStreets[] = {"Via Roma",         "Via Garibaldi",  "Via Mazzini",   "Corso Italia",
+                                "Via Dante",        "Via Verdi",      "Piazza Cavour", "Via Marconi",
+                                "Viale Europa",     "Via della Pace", "Via dei Mille", "Via Vittorio Veneto",
+                                "Via XX Settembre", "Largo Augusto",  "Via Nazionale", "Via Tuscolana"};
 const char* const kBeauticians[] = {"Giulia", "Martina", "Sara", "Elisa", "Federica", "Chiara Bianchi"};
 struct Treatment
 {
@@ -114,8 +119,8 @@ const char* const kDetails[] = {
     "Prova colore prima del trattamento",
     "Pacchetto sposa: ultima prova",
 };
-const char* const kPayments[] = {"Contanti", "Bancomat", "Carta di credito", "Bonifico bancario", "Satispay",
-                                 "Buono regalo", "Contanti"};
+const char* const kPayments[] = {"Contanti", "Bancomat",     "Carta di credito", "Bonifico bancario",
+                                 "Satispay", "Buono regalo", "Contanti"};
 const char* const kNotes[] = {
     "Confermato per telefono",
     "Arriva con dieci minuti di ritardo",
@@ -130,14 +135,20 @@ const char* const kOccupations[] = {"Impiegata",   "Insegnante", "Commerciante",
                                     "Studentessa", "Avvocato",   "Medico",       "Infermiera",
                                     "Pensionata",  "Casalinga",  "Parrucchiera", "Architetto",
                                     "Commessa",    "Ingegnere",  "Farmacista",   "Segretaria"};
-const char* const kProducts[] = {"Trattamenti viso",      "Massaggi",          "Epilazione definitiva",
-                                 "Unghie gel e semipermanente", "Prodotti solari", "Cosmetici biologici",
-                                 "Trucco",                "Pacchetti benessere", "Extension ciglia",
+const char* const kProducts[] = {"Trattamenti viso",
+                                 "Massaggi",
+                                 "Epilazione definitiva",
+                                 "Unghie gel e semipermanente",
+                                 "Prodotti solari",
+                                 "Cosmetici biologici",
+                                 "Trucco",
+                                 "Pacchetti benessere",
+                                 "Extension ciglia",
                                  "Creme antiet\xE0"};
 const char* const kZones[] = {"Centro", "Nord", "Sud", "Periferia est", "Periferia ovest", "Litorale", "Collina"};
 const char* const kCivil[] = {"Nubile", "Coniugata", "Separata", "Divorziata", "Vedova", "Celibe", "Coniugato"};
-const char* const kTitles[] = {"Diploma di maturit\xE0", "Laurea in Economia", "Laurea in Lettere",
-                               "Laurea in Giurisprudenza", "Licenza media", "Laurea in Medicina"};
+const char* const kTitles[] = {"Diploma di maturit\xE0",   "Laurea in Economia", "Laurea in Lettere",
+                               "Laurea in Giurisprudenza", "Licenza media",      "Laurea in Medicina"};
 const char* const kIssues[] = {
     "Deve saldare 35,00 euro dell'ultima seduta",
     "Aspetta la crema ordinata",
@@ -204,8 +215,8 @@ QString mobile(Random& random)
 
 QString email(Random& random, const Person& p)
 {
-    static const char* const providers[] = {"gmail.com", "libero.it", "hotmail.it", "yahoo.it", "alice.it",
-                                            "outlook.com"};
+    static const char* const providers[] = {"gmail.com", "libero.it", "hotmail.it",
+                                            "yahoo.it",  "alice.it",  "outlook.com"};
     QString local = (p.name + QLatin1Char('.') + p.surname).toLower();
     local.remove(QLatin1Char(' '));
     local.remove(QLatin1Char('\''));
@@ -226,8 +237,8 @@ TSchedaAppuntamento appointment(qint64 index, qint64 count, qint64 todayNumber)
 
     // Booked in file order over the ten years, for a day up to two months ahead.
     const qint64 booked = todayNumber - kHistoryDays + index * kHistoryDays / qMax<qint64>(1, count);
-    const int lead = random.percent(70) ? random.below(8) : (random.percent(83) ? 8 + random.below(23)
-                                                                                 : 31 + random.below(30));
+    const int lead =
+        random.percent(70) ? random.below(8) : (random.percent(83) ? 8 + random.below(23) : 31 + random.below(30));
     const qint64 day = booked + lead;
     a.Data = Text::formatDate(QDate::fromJulianDay(day));
     a.OreApp = twoDigits(8 + random.below(12));
@@ -311,8 +322,8 @@ TSchedaCliente client(qint64 index)
     if (random.percent(20))
         c.Iban = QStringLiteral("IT") + digits(random, 2) + QChar(u'A' + random.below(26)) + digits(random, 22);
     if (random.percent(50))
-        c.Documento = QStringLiteral("Carta d'identit\u00E0 CA") + digits(random, 5) + QStringLiteral("AB rilasciata dal Comune di ") +
-                      text(random.pick(kTowns));
+        c.Documento = QStringLiteral("Carta d'identit\u00E0 CA") + digits(random, 5) +
+                      QStringLiteral("AB rilasciata dal Comune di ") + text(random.pick(kTowns));
     c.Occupazione = text(random.pick(kOccupations));
     if (random.percent(60))
         c.Civile = text(random.pick(kCivil));

@@ -8,8 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <unistd.h>
 #include <vector>
@@ -123,7 +123,8 @@ public:
                     ratioText = "no " + row.baseline;
                 }
                 if (row.ratioLimit > 0)
-                    ratioLimitText = format(row.ratioAtLeast ? "\xE2\x89\xA5 %.1f" : "\xE2\x89\xA4 %.1f", row.ratioLimit);
+                    ratioLimitText =
+                        format(row.ratioAtLeast ? "\xE2\x89\xA5 %.1f" : "\xE2\x89\xA4 %.1f", row.ratioLimit);
             }
             const std::string valueText = row.memory ? format("%.1f MiB", value) : format("%.1f ms", value);
             const std::string limitText =
@@ -178,7 +179,8 @@ QString Bench::appointmentsFolder(qint64 count)
 
 QString Bench::clientsFolder(qint64 count)
 {
-    return ensureArchive(QStringLiteral("clients-"), count, TSchedaCliente::fileName(), &ArchiveGenerator::writeClients);
+    return ensureArchive(QStringLiteral("clients-"), count, TSchedaCliente::fileName(),
+                         &ArchiveGenerator::writeClients);
 }
 
 void Bench::useDataFolder(const QString& folder)

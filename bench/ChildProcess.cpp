@@ -118,4 +118,3 @@ void Bench::runChild(benchmark::State& state, const QString& part, const QString
     for (auto it = sums.constBegin(); it != sums.constEnd(); ++it)
         state.counters[it.key().toStdString()] = benchmark::Counter(it.value(), benchmark::Counter::kAvgIterations);
 }
-

@@ -23,8 +23,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot make %s\n", qPrintable(folder.path()));
         return 1;
     }
-    QString error = ArchiveGenerator::writeAppointments(folder.filePath(TSchedaAppuntamento::fileName()),
-                                                        args.at(2).toLongLong());
+    QString error =
+        ArchiveGenerator::writeAppointments(folder.filePath(TSchedaAppuntamento::fileName()), args.at(2).toLongLong());
     if (error.isEmpty() && args.size() == 4)
         error = ArchiveGenerator::writeClients(folder.filePath(TSchedaCliente::fileName()), args.at(3).toLongLong());
     if (!error.isEmpty()) {

@@ -1,12 +1,11 @@
+#include "AgendaScreen.h"
 #include "ArchiveGenerator.h"
 #include "Bench.h"
 #include "PaintProbe.h"
 
-#include "agenda/TfrmAgenda.h"
 #include "agenda/TfrmExpGiornaliere.h"
 #include "agenda/TfrmExpImminenti.h"
 #include "agenda/TfrmExpMensili.h"
-#include "app/Clock.h"
 #include "appointments/TfrmExpScadenzario.h"
 
 #include <QTableView>
@@ -15,18 +14,10 @@
 // loaded and sorted by their FormShow, timed until the grid's first rows are
 // painted.
 namespace {
-void ensureAgenda()
-{
-    Clock::setForTests(QDateTime(ArchiveGenerator::today(), QTime(9, 0)));
-    // The day and month grids read the agenda's calendar, which is on today.
-    if (!frmAgenda)
-        frmAgenda = new TfrmAgenda;
-}
-
 template <class Screen> void shownGrid(benchmark::State& state, qint64 n)
 {
-    Bench::useDataFolder(Bench::appointmentsFolder(n));
-    ensureAgenda();
+    // The day and month grids read the agenda's calendar, which is on today.
+    AgendaScreen::prepare(Bench::appointmentsFolder(n));
     qint64 rows = 0;
     for (auto _ : state) {
         auto* screen = new Screen(nullptr);
@@ -59,12 +50,13 @@ void registerGridBenchmarks()
         // Judged on the large archives, where the reading is most of the work.
         const double ratio = n >= 100000 ? 2.0 : 0;
         Bench::add(gridName("imminent", n), [n](benchmark::State& state) { shownGrid<TfrmExpImminenti>(state, n); });
-        Bench::addRow({"3", "Imminent grid shown, loaded, sorted, painted, " + size, gridName("imminent", n), 0, read,
-                       ratio});
+        Bench::addRow(
+            {"3", "Imminent grid shown, loaded, sorted, painted, " + size, gridName("imminent", n), 0, read, ratio});
         Bench::add(gridName("day", n), [n](benchmark::State& state) { shownGrid<TfrmExpGiornaliere>(state, n); });
         Bench::addRow({"3", "Day grid shown, loaded, sorted, painted, " + size, gridName("day", n), 0, read, ratio});
         Bench::add(gridName("month", n), [n](benchmark::State& state) { shownGrid<TfrmExpMensili>(state, n); });
-        Bench::addRow({"3", "Month grid shown, loaded, sorted, painted, " + size, gridName("month", n), 0, read, ratio});
+        Bench::addRow(
+            {"3", "Month grid shown, loaded, sorted, painted, " + size, gridName("month", n), 0, read, ratio});
         Bench::add(gridName("archive", n), [n](benchmark::State& state) { shownGrid<TfrmExpScadenzario>(state, n); });
         Bench::addRow({"3", "Appointment archive grid (every record) shown, loaded, painted, " + size,
                        gridName("archive", n), 0, read, 0});

@@ -1,14 +1,17 @@
-#include "AgendaCore.h"
+#include "AgendaScreen.h"
 #include "ArchiveGenerator.h"
 #include "Bench.h"
 #include "ChildProcess.h"
 #include "PaintProbe.h"
 
+#include "agenda/AgendaList.h"
+#include "agenda/TfrmAgenda.h"
 #include "app/Messages.h"
 #include "appointments/TfrmExpScadenzario.h"
 #include "reports/ListBox.h"
 
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 // Memory beyond what the process held just before the action: the peak
@@ -24,7 +27,7 @@ int agendaChild(const QStringList& args)
 {
     Bench::useDataFolder(Bench::appointmentsFolder(args.value(0).toLongLong()));
     const double before = ChildProcess::residentMiB();
-    ListLines lines = AgendaCore::imminentLines(ArchiveGenerator::today());
+    ListLines lines = AgendaList::imminentLines(ArchiveGenerator::today());
     lines.sortFolded();
     printGrowth(before);
     ChildProcess::print("lines", double(lines.size()));
@@ -33,23 +36,24 @@ int agendaChild(const QStringList& args)
 
 int agendaShownChild(const QStringList& args)
 {
+    AgendaScreen::prepare(Bench::appointmentsFolder(args.value(0).toLongLong()));
+    // Qt's own: the screen drawn once with an empty list.
+    {
+        const QTemporaryDir empty;
+        Bench::useDataFolder(empty.path());
+        PaintProbe probe(frmAgenda->lstRecords->viewport());
+        frmAgenda->Show();
+        probe.waitForPaint();
+        frmAgenda->hide();
+        QCoreApplication::processEvents();
+    }
     Bench::useDataFolder(Bench::appointmentsFolder(args.value(0).toLongLong()));
-    QWidget window;
-    window.resize(1016, 713);
-    auto* list = new ListBox(&window);
-    list->setGeometry(100, 200, 801, 273);
-    list->setItemFontSize(14);
-    list->setSorted(true);
-    PaintProbe probe(list->viewport());
-    window.show();
-    probe.waitForPaint();
-
     const double before = ChildProcess::residentMiB();
-    probe.reset();
-    list->setLines(AgendaCore::imminentLines(ArchiveGenerator::today()));
+    PaintProbe probe(frmAgenda->lstRecords->viewport());
+    frmAgenda->Show();
     probe.waitForPaint();
     printGrowth(before);
-    ChildProcess::print("lines", double(list->count()));
+    ChildProcess::print("lines", double(frmAgenda->lstRecords->count()));
     return 0;
 }
 
@@ -73,11 +77,14 @@ int exportChild(const QStringList& args)
 
 void add(const std::string& what, const std::string& name, const QString& part, qint64 n, double limit)
 {
-    Bench::add(name, [part, n](benchmark::State& state) {
-        // Generated here, so that generating is no part of the child's peak.
-        Bench::appointmentsFolder(n);
-        Bench::runChild(state, part, {QString::number(n)});
-    })->UseManualTime()->Iterations(1);
+    Bench::add(name,
+               [part, n](benchmark::State& state) {
+                   // Generated here, so that generating is no part of the child's peak.
+                   Bench::appointmentsFolder(n);
+                   Bench::runChild(state, part, {QString::number(n)});
+               })
+        ->UseManualTime()
+        ->Iterations(1);
     Bench::addRow({"5", what + ", " + Bench::sizeLabel(n), name, limit, "", 0, false, true});
 }
 } // namespace
@@ -90,7 +97,7 @@ void registerMemoryBenchmarks()
     for (const qint64 n : Bench::config().sizes) {
         const std::string size = Bench::sizeLabel(n);
         add("Memory of the agenda query", "memory/agenda/" + size, QStringLiteral("memory-agenda"), n, 64);
-        add("Memory of the agenda list loaded and painted", "memory/agenda-shown/" + size,
+        add("Memory of the agenda screen shown, its list loaded and painted", "memory/agenda-shown/" + size,
             QStringLiteral("memory-agenda-shown"), n, 64);
         add("Memory of the export beyond its grid", "memory/export/" + size, QStringLiteral("memory-export"), n, 64);
     }

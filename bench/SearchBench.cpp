@@ -1,32 +1,51 @@
 #include "ArchiveGenerator.h"
 #include "Bench.h"
+#include "PaintProbe.h"
 
+#include "app/Clock.h"
+#include "app/Messages.h"
 #include "appointments/AppointmentSearch.h"
 #include "appointments/StatusList.h"
+#include "appointments/TfrmAssolti.h"
+#include "appointments/TfrmConfermati.h"
+#include "appointments/TfrmScaduti.h"
+#include "appointments/TfrmTrovaScadenze.h"
 #include "clients/ClientSearch.h"
 #include "clients/Recontact.h"
+#include "clients/TfrmRicontatta.h"
+#include "clients/TfrmTrovaClienti.h"
+#include "reports/ListBox.h"
+#include "reports/ListPanel.h"
 #include "reports/ListSearch.h"
 #include "reports/SearchCriteria.h"
 
+#include <QLineEdit>
+#include <QPushButton>
+
 // The searches and lists as their screens run them: the core functions the
-// screens call, timed without the screens.
+// screens call, timed without the screens, and the screens themselves, timed
+// from the showing (or the press of "Cerca") until the first lines are painted.
 namespace {
+const char* const kAppointmentBoxes[] = {"txtData",     "txtOra", "txtTipologia", "txtCausale", "txtDettagli",
+                                         "txtContatto", "txtTel", "txtCel",       "txtLuogo",   "txtNote"};
+const char* const kClientBoxes[] = {"txtCliente",     "txtComuneRes", "txtPartitaIva", "txtCodFisc",   "txtDocumento",
+                                    "txtOccupazione", "txtProdotti",  "txtZona",       "txtQuestioni", "txtNote"};
 
 // Ten boxes filled as a user narrowing a search down would fill them: the
 // first ones hold for most records, so most records are matched against
 // several fields before one rejects them.
 QStringList tenAppointmentCriteria()
 {
-    return {QStringLiteral("/20"), QStringLiteral(":"),   QStringLiteral("a"),    QStringLiteral("a"),
+    return {QStringLiteral("/20"), QStringLiteral(":"),    QStringLiteral("a"),  QStringLiteral("a"),
             QStringLiteral("e"),   QStringLiteral("ross"), QStringLiteral("06"), QStringLiteral("3"),
             QStringLiteral("a"),   QStringLiteral("o")};
 }
 
 QStringList tenClientCriteria()
 {
-    return {QStringLiteral("r"), QStringLiteral("a"),    QStringLiteral("1"), QStringLiteral("2"),
+    return {QStringLiteral("r"),      QStringLiteral("a"), QStringLiteral("1"),     QStringLiteral("2"),
             QStringLiteral("comune"), QStringLiteral("e"), QStringLiteral("tratt"), QStringLiteral("e"),
-            QStringLiteral("a"), QStringLiteral("a")};
+            QStringLiteral("a"),      QStringLiteral("a")};
 }
 
 QStringList oneCriterion(int box, const QString& text)
@@ -50,9 +69,8 @@ template <class Load> void listing(benchmark::State& state, const QString& folde
 
 void appointmentSearch(benchmark::State& state, qint64 n, const QStringList& boxes)
 {
-    listing(state, Bench::appointmentsFolder(n), [criteria = SearchCriteria(boxes)]() {
-        return AppointmentSearch::run(criteria).lines;
-    });
+    listing(state, Bench::appointmentsFolder(n),
+            [criteria = SearchCriteria(boxes)]() { return AppointmentSearch::run(criteria).lines; });
 }
 
 // The client lists are sorted by their list boxes.
@@ -76,6 +94,62 @@ void findInList(benchmark::State& state, qint64 n)
         benchmark::DoNotOptimize(search.find(lines, 0, QStringLiteral("Zanzibar")));
     }
     state.counters["lines"] = double(lines.size());
+}
+void prepareScreens(const QString& folder)
+{
+    Bench::useDataFolder(folder);
+    Messages::setTestMode(true);
+    Clock::setForTests(QDateTime(ArchiveGenerator::today(), QTime(9, 0)));
+}
+
+// A list screen created as its caller creates it, shown, timed until its list is painted.
+template <class Screen> void shownList(benchmark::State& state, const QString& folder)
+{
+    prepareScreens(folder);
+    qsizetype lines = 0;
+    for (auto _ : state) {
+        auto* screen = new Screen(nullptr);
+        {
+            PaintProbe probe(screen->panContainer->lstRecords->viewport());
+            screen->show();
+            probe.waitForPaint();
+        }
+        state.PauseTiming();
+        lines = screen->panContainer->lstRecords->count();
+        delete screen;
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = double(lines);
+}
+
+// A search screen with its boxes filled, timed from "Cerca" until the results are painted.
+template <class Screen, size_t N>
+void searchScreen(benchmark::State& state, const QString& folder, const char* const (&names)[N],
+                  const QStringList& boxes)
+{
+    prepareScreens(folder);
+    qsizetype lines = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto* screen = new Screen(nullptr);
+        screen->show();
+        for (size_t box = 0; box < N; ++box)
+            screen->template findChild<QLineEdit*>(QLatin1String(names[box]))->setText(boxes.value(int(box)));
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        {
+            PaintProbe probe(screen->panContainer->lstRecords->viewport());
+            screen->btnCerca->click();
+            probe.waitForPaint();
+        }
+        state.PauseTiming();
+        lines = screen->panContainer->lstRecords->count();
+        delete screen;
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = double(lines);
 }
 } // namespace
 
@@ -108,13 +182,35 @@ void registerSearchBenchmarks()
         for (const auto& list : lists) {
             const std::string name = std::string("status/") + list.name + "/" + size;
             Bench::add(name, [n, kind = list.kind, today](benchmark::State& state) {
-                listing(state, Bench::appointmentsFolder(n), [kind, today]() {
-                    return StatusList::load(kind, today).lines;
-                });
+                listing(state, Bench::appointmentsFolder(n),
+                        [kind, today]() { return StatusList::load(kind, today).lines; });
             });
             // Judged on the large archives, where the reading is most of the work.
             Bench::addRow({"3", std::string(list.what) + ", " + size, name, 0, read, n >= 100000 ? 2.0 : 0});
         }
+
+        const std::string screenTen = "screen/appointment-search/ten-criteria/" + size;
+        Bench::add(screenTen, [n](benchmark::State& state) {
+            searchScreen<TfrmTrovaScadenze>(state, Bench::appointmentsFolder(n), kAppointmentBoxes,
+                                            tenAppointmentCriteria());
+        });
+        Bench::addRow({"3", "Appointment search screen, ten criteria, Cerca to results painted, " + size, screenTen,
+                       n == 1000000 ? 300.0 : 0.0, read, 0});
+        const std::string screenFulfilled = "screen/status-fulfilled/" + size;
+        Bench::add(screenFulfilled,
+                   [n](benchmark::State& state) { shownList<TfrmAssolti>(state, Bench::appointmentsFolder(n)); });
+        Bench::addRow({"3", "Status list screen, fulfilled, shown to first lines painted, " + size, screenFulfilled, 0,
+                       read, n >= 100000 ? 2.0 : 0});
+        const std::string screenToFulfil = "screen/status-to-fulfil/" + size;
+        Bench::add(screenToFulfil,
+                   [n](benchmark::State& state) { shownList<TfrmConfermati>(state, Bench::appointmentsFolder(n)); });
+        Bench::addRow({"3", "Status list screen, to fulfil, shown to first lines painted, " + size, screenToFulfil, 0,
+                       read, n >= 100000 ? 2.0 : 0});
+        const std::string screenExpired = "screen/status-expired/" + size;
+        Bench::add(screenExpired,
+                   [n](benchmark::State& state) { shownList<TfrmScaduti>(state, Bench::appointmentsFolder(n)); });
+        Bench::addRow({"3", "Status list screen, expired, shown to first lines painted, " + size, screenExpired, 0,
+                       read, n >= 100000 ? 2.0 : 0});
 
         const std::string find = "find-in-list/no-match/" + size;
         Bench::add(find, [n](benchmark::State& state) { findInList(state, n); });
@@ -139,4 +235,15 @@ void registerSearchBenchmarks()
         });
     });
     Bench::addRow({"3", "Clients to recontact, sorted, " + size, recontact, 0, read, clients >= 100000 ? 2.0 : 0});
+    const std::string screenTen = "screen/client-search/ten-criteria/" + size;
+    Bench::add(screenTen, [clients](benchmark::State& state) {
+        searchScreen<TfrmTrovaClienti>(state, Bench::clientsFolder(clients), kClientBoxes, tenClientCriteria());
+    });
+    Bench::addRow({"3", "Client search screen, ten criteria, Cerca to results painted, " + size, screenTen,
+                   clients == 100000 ? 50.0 : 0.0, read, 0});
+    const std::string screenRecontact = "screen/recontact/" + size;
+    Bench::add(screenRecontact,
+               [clients](benchmark::State& state) { shownList<TfrmRicontatta>(state, Bench::clientsFolder(clients)); });
+    Bench::addRow({"3", "Recontact list screen, shown to first lines painted, " + size, screenRecontact, 0, read,
+                   clients >= 100000 ? 2.0 : 0});
 }

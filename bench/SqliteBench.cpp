@@ -8,8 +8,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <sqlite3.h>
 
 // The yardstick of target 6: the agenda query run by SQLite over the same
@@ -23,8 +23,8 @@ namespace {
 using Field = TSchedaAppuntamento::Field;
 
 const char* const kColumns[TSchedaAppuntamento::FieldCount] = {
-    "Data",    "OreApp", "MinutiApp", "Ora",   "Avviso", "Tipologia", "Causale", "Dettagli",
-    "Contatto", "Tel",   "Cel",       "Email", "Luogo",  "Importo",   "Note",    "Ottemperata"};
+    "Data",     "OreApp", "MinutiApp", "Ora",   "Avviso", "Tipologia", "Causale", "Dettagli",
+    "Contatto", "Tel",    "Cel",       "Email", "Luogo",  "Importo",   "Note",    "Ottemperata"};
 
 bool exec(sqlite3* db, const char* sql)
 {
@@ -77,8 +77,8 @@ QString ensureDatabase(qint64 n)
         return true;
     });
     sqlite3_finalize(statement);
-    if (!exec(db, "COMMIT") ||
-        !exec(db, "CREATE INDEX Appuntamenti_Ottemperata ON Appuntamenti (Ottemperata)") || !exec(db, "ANALYZE"))
+    if (!exec(db, "COMMIT") || !exec(db, "CREATE INDEX Appuntamenti_Ottemperata ON Appuntamenti (Ottemperata)") ||
+        !exec(db, "ANALYZE"))
         std::exit(1);
     sqlite3_close(db);
     QFile::rename(building, path);
@@ -184,8 +184,9 @@ void registerSqliteBenchmarks()
         for (const bool indexed : {false, true}) {
             const std::string name = std::string("sqlite/agenda/") + (indexed ? "index/" : "no-index/") + size;
             Bench::add(name, [n, indexed](benchmark::State& state) { sqliteAgenda(state, n, indexed); });
-            Bench::addRow({"6", std::string("SQLite agenda query, ") + (indexed ? "with" : "without") +
-                                    " an index, " + size + " (ratio: SQLite over ours)",
+            Bench::addRow({"6",
+                           std::string("SQLite agenda query, ") + (indexed ? "with" : "without") + " an index, " +
+                               size + " (ratio: SQLite over ours)",
                            name, 0, agenda, 4.0, true});
         }
     }

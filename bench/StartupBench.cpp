@@ -30,8 +30,9 @@ int startupChild(const QStringList&)
 void registerStartupBenchmarks()
 {
     ChildProcess::define(QStringLiteral("startup"), startupChild);
-    Bench::add("startup/login-painted", [](benchmark::State& state) {
-        Bench::runChild(state, QStringLiteral("startup"), {});
-    })->UseManualTime()->Iterations(1);
+    Bench::add("startup/login-painted",
+               [](benchmark::State& state) { Bench::runChild(state, QStringLiteral("startup"), {}); })
+        ->UseManualTime()
+        ->Iterations(1);
     Bench::addRow({"7", "Start-up: thirty screens created, login painted", "startup/login-painted", 300, ""});
 }

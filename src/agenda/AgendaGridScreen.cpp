@@ -2,6 +2,7 @@
 
 #include "agenda/TfrmAgenda.h"
 #include "appointments/AppointmentGrid.h"
+#include "storage/Cp1252.h"
 #include "storage/TSchedaAppuntamento.h"
 
 namespace {
@@ -29,9 +30,9 @@ void AgendaGridScreen::FormShow()
                                  [&selects](const char* record, QStringList& cells) {
                                      if (!selects(record))
                                          return false;
-                                     const TSchedaAppuntamento appointment = TSchedaAppuntamento::decode(record);
-                                     cells = AppointmentGrid::cells(appointment);
-                                     cells.append(AgendaSelection::sortKey(appointment));
+                                     cells = AppointmentGrid::cells(TSchedaAppuntamento::decode(record));
+                                     const AgendaSelection::StoredKey key = AgendaSelection::sortKey(record);
+                                     cells.append(Cp1252::decode(key.bytes, key.size));
                                      return true;
                                  });
     if (loaded)

@@ -4,7 +4,6 @@
 #include "storage/CountedText.h"
 #include "storage/TSchedaAppuntamento.h"
 
-#include <array>
 #include <cstring>
 #include <optional>
 
@@ -18,18 +17,11 @@ QByteArrayView trimmedField(const char* record, Field field)
 }
 
 // Characters from..from+count-1 (0-based), fewer or none past the end.
-template <class View> View part(View text, qsizetype from, qsizetype count)
+QByteArrayView part(QByteArrayView text, qsizetype from, qsizetype count)
 {
     if (from >= text.size())
         return {};
     return text.sliced(from, qMin(count, text.size() - from));
-}
-
-// The pieces of the sort key, in order, from the trimmed date, hours and
-// minutes; the key is the pieces run together and trimmed.
-template <class View> std::array<View, 5> keyPieces(View date, View hours, View minutes)
-{
-    return {part(date, 6, 4), part(date, 3, 2), part(date, 0, 2), hours, minutes};
 }
 
 // A whole decimal number with an optional sign.
@@ -84,22 +76,12 @@ AgendaSelection::Rule AgendaSelection::inMonth(const QDate& day)
     };
 }
 
-QString AgendaSelection::sortKey(const TSchedaAppuntamento& appointment)
-{
-    const QString date = Text::trim(appointment.Data);
-    const QString hours = Text::trim(appointment.OreApp);
-    const QString minutes = Text::trim(appointment.MinutiApp);
-    QString key;
-    for (const QStringView piece : keyPieces<QStringView>(date, hours, minutes))
-        key += piece;
-    return Text::trim(key);
-}
-
 AgendaSelection::StoredKey AgendaSelection::sortKey(const char* record)
 {
+    const QByteArrayView date = trimmedField(record, Field::Data);
     StoredKey key;
-    for (const QByteArrayView piece : keyPieces(trimmedField(record, Field::Data), trimmedField(record, Field::OreApp),
-                                                trimmedField(record, Field::MinutiApp))) {
+    for (const QByteArrayView piece : {part(date, 6, 4), part(date, 3, 2), part(date, 0, 2),
+                                       trimmedField(record, Field::OreApp), trimmedField(record, Field::MinutiApp)}) {
         // At most 4 + 2 + 2 + 2 + 2 bytes.
         std::memcpy(key.bytes + key.size, piece.data(), size_t(piece.size()));
         key.size += piece.size();

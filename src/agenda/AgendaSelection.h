@@ -5,8 +5,6 @@
 #include <QString>
 #include <functional>
 
-struct TSchedaAppuntamento;
-
 // Which appointments the agenda and its grids show, and the key that puts
 // them in date and time order. A rule reads a stored record's bytes and
 // decodes only what it needs, the cheapest test first, so that a scan of a
@@ -26,11 +24,9 @@ Rule onDay(const QDate& day);
 // text, are those of day; any day of the month, any flag.
 Rule inMonth(const QDate& day);
 
-// Year, month and day taken from the date's characters, then hours and
-// minutes, run together and trimmed: 12 digits for well-formed data.
-QString sortKey(const TSchedaAppuntamento& appointment);
-// The same key of a stored record, as its Windows-1252 bytes, made without
-// decoding the record (for ListLine::appendStored).
+// The sort key of a stored record: year, month and day taken from the date's
+// characters, then hours and minutes, run together and trimmed (12 digits for
+// well-formed data), as its Windows-1252 bytes, made without decoding the record.
 struct StoredKey
 {
     char bytes[12];

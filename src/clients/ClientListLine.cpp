@@ -1,6 +1,5 @@
 #include "clients/ClientListLine.h"
 
-
 using Field = TSchedaCliente::Field;
 
 void ClientListLine::append(ListLines& lines, qint64 position, const char* record, Field last)

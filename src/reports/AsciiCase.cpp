@@ -56,7 +56,8 @@ bool AsciiCase::contains(QByteArrayView text, QByteArrayView loweredNeedle)
     const int firstUpper = upper(char16_t(first));
     // memchr finds the candidates for the first byte, in both its cases.
     const auto find = [&](const char* from, int byte) {
-        return from > lastStart ? nullptr : static_cast<const char*>(std::memchr(from, byte, size_t(lastStart - from + 1)));
+        return from > lastStart ? nullptr
+                                : static_cast<const char*>(std::memchr(from, byte, size_t(lastStart - from + 1)));
     };
     const char* lowerAt = find(hay, first);
     const char* upperAt = firstUpper != first ? find(hay, firstUpper) : nullptr;
@@ -95,12 +96,13 @@ template <class A, class B> int compareUnits(qsizetype sizeA, A&& unitA, qsizety
 
 int AsciiCase::compareFolded(QStringView a, QStringView b)
 {
-    return compareUnits(a.size(), [a](qsizetype i) { return a[i].unicode(); }, b.size(),
-                        [b](qsizetype i) { return b[i].unicode(); });
+    return compareUnits(
+        a.size(), [a](qsizetype i) { return a[i].unicode(); }, b.size(), [b](qsizetype i) { return b[i].unicode(); });
 }
 
 int AsciiCase::compareFolded(QByteArrayView a, QByteArrayView b)
 {
-    return compareUnits(a.size(), [a](qsizetype i) { return Cp1252::characterOf(a[i]); }, b.size(),
-                        [b](qsizetype i) { return Cp1252::characterOf(b[i]); });
+    return compareUnits(
+        a.size(), [a](qsizetype i) { return Cp1252::characterOf(a[i]); }, b.size(),
+        [b](qsizetype i) { return Cp1252::characterOf(b[i]); });
 }

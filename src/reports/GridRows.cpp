@@ -52,13 +52,18 @@ void GridRows::appendEmpty(qsizetype count)
 
 QString GridRows::cell(qsizetype row, int column) const
 {
+    return QString::fromUtf8(utf8Cell(row, column));
+}
+
+QByteArrayView GridRows::utf8Cell(qsizetype row, int column) const
+{
     if (row < 0 || row >= size() || column < 0 || column >= m_columnCount)
         return {};
     const QByteArray& packed = m_rows[size_t(row)];
     const char* text = packed.constData() + qsizetype(m_columnCount) * qsizetype(sizeof(Offset));
     const Offset from = column == 0 ? 0 : offsetAt(packed, column - 1);
     const Offset to = offsetAt(packed, column);
-    return QString::fromUtf8(text + from, qsizetype(to - from));
+    return QByteArrayView(text + from, qsizetype(to - from));
 }
 
 void GridRows::sortByColumn(int column)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -20,6 +21,8 @@ public:
     void append(const QStringList& cells);
     void appendEmpty(qsizetype count);
     QString cell(qsizetype row, int column) const;
+    // The same cell as held here, in UTF-8.
+    QByteArrayView utf8Cell(qsizetype row, int column) const;
 
     // The grid sort: rows in ascending order of the text of column, with a-z
     // compared as A-Z and every other UTF-16 unit by its code, the same on

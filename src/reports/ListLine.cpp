@@ -1,8 +1,8 @@
 #include "reports/ListLine.h"
 
 #include "app/Text.h"
-#include "storage/Cp1252.h"
 #include "storage/CountedText.h"
+#include "storage/Cp1252.h"
 
 #include <QVarLengthArray>
 #include <algorithm>

@@ -5,10 +5,11 @@
 #include <QtGlobal>
 
 // The order of sorted lists and of the grid sort: a-z compared as A-Z, every
-// other UTF-16 unit by its code, whatever the machine's locale. Each line gets a key once, from its first sixteen folded units, so that
-// a sort of a million lines compares two integers for nearly every pair and
-// looks at the texts only where the keys are equal. A screen whose list is
-// sorted sets lstRecords' sorted property; ListLines::sortFolded does the rest.
+// other UTF-16 unit by its code, whatever the machine's locale. Each line gets
+// a key once, from its first sixteen folded units, so that a sort of a million
+// lines compares two integers for nearly every pair and looks at the texts
+// only where the keys are equal. A screen whose list is sorted sets
+// lstRecords' sorted property; ListLines::sortFolded does the rest.
 namespace ListSort {
 struct Key
 {

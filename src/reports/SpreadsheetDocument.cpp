@@ -1,6 +1,5 @@
 #include "reports/SpreadsheetDocument.h"
 
-#include "app/Text.h"
 #include "reports/GridRows.h"
 #include "storage/Cp1252.h"
 
@@ -89,6 +88,33 @@ void appendText(QByteArray& out, QStringView text)
         i = end;
     }
 }
+// A grid cell (UTF-8), trimmed, the same way: the ASCII that nearly all cells
+// are goes across as it is, without making a text of the cell.
+void appendCell(QByteArray& out, QByteArrayView utf8)
+{
+    // The characters of code 32 or less are single bytes in UTF-8.
+    while (!utf8.isEmpty() && static_cast<unsigned char>(utf8.front()) <= 32)
+        utf8 = utf8.sliced(1);
+    while (!utf8.isEmpty() && static_cast<unsigned char>(utf8.back()) <= 32)
+        utf8.chop(1);
+    qsizetype i = 0;
+    while (i < utf8.size()) {
+        qsizetype end = i;
+        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80 && utf8[end] != '&' &&
+               utf8[end] != '<' && utf8[end] != '>')
+            ++end;
+        out.append(utf8.sliced(i, end - i));
+        i = end;
+        if (i == utf8.size())
+            break;
+        // Markup characters and the runs beyond ASCII go through the text rule.
+        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) >= 0x80 || utf8[end] == '&' ||
+                                     utf8[end] == '<' || utf8[end] == '>'))
+            ++end;
+        appendText(out, QString::fromUtf8(utf8.sliced(i, end - i)));
+        i = end;
+    }
+}
 } // namespace
 
 bool SpreadsheetDocument::write(QIODevice& device, const QString& sheetName, const QList<GridColumn>& columns,
@@ -124,7 +150,7 @@ bool SpreadsheetDocument::write(QIODevice& device, const QString& sheetName, con
         out.append("<tr>");
         for (int c = 1; c <= columns.size(); ++c) {
             out.append(kDataCellOpen);
-            appendText(out, Text::trim(rows.cell(r, c)));
+            appendCell(out, rows.utf8Cell(r, c));
             out.append(kCellClose);
         }
         out.append("</tr>");

@@ -150,10 +150,8 @@ private Q_SLOTS:
                                                        << "09"
                                                        << "05"
                                                        << "20205100905";
-        QTest::newRow("letters") << QStringLiteral("ab/cd/\u00E8fgh")
-                                 << " 9"
-                                 << "5 "
-                                 << QStringLiteral("\u00E8fghcdab95");
+        QTest::newRow("letters") << QStringLiteral("ab/cd/\u00E8fgh") << " 9"
+                                 << "5 " << QStringLiteral("\u00E8fghcdab95");
     }
 
     void sortKey()
@@ -166,9 +164,6 @@ private Q_SLOTS:
         appointment.Data = data;
         appointment.OreApp = ore;
         appointment.MinutiApp = minuti;
-        QCOMPARE(AgendaSelection::sortKey(appointment), key);
-
-        // The same key straight from the stored record.
         const QByteArray stored = appointment.encode();
         const AgendaSelection::StoredKey storedKey = AgendaSelection::sortKey(stored.constData());
         QCOMPARE(Cp1252::decode(storedKey.bytes, storedKey.size), key);

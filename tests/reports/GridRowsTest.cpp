@@ -63,10 +63,7 @@ private Q_SLOTS:
         QCOMPARE(column(rows, 2), (QStringList{"row 2", "row 4", "row 1", "row 5", "row 3"}));
     }
 
-    void sortOrderIsTheSameInEveryLocale_data()
-    {
-        sortMovesWholeRowsAndIgnoresCase_data();
-    }
+    void sortOrderIsTheSameInEveryLocale_data() { sortMovesWholeRowsAndIgnoresCase_data(); }
 
     void sortOrderIsTheSameInEveryLocale()
     {
@@ -76,7 +73,7 @@ private Q_SLOTS:
         QLocale::setDefault(locale);
         GridRows rows(2);
         const QStringList keys{QStringLiteral("f"), QStringLiteral("\u00E9"), QStringLiteral("E"),
-                               QStringLiteral("9"), QStringLiteral("e"),       QStringLiteral("10")};
+                               QStringLiteral("9"), QStringLiteral("e"),      QStringLiteral("10")};
         for (int i = 0; i < keys.size(); ++i)
             rows.append({QString::number(i + 1), keys.at(i)});
 

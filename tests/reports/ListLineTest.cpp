@@ -106,8 +106,8 @@ void ListLineTest::storedColumn_data()
     QTest::newRow("cut") << QByteArray("Rossi Mario") << 5 << "Rossi";
     QTest::newRow("blanks and controls trimmed") << QByteArray("\t  Rossi \r\n\0", 12) << 7 << "Rossi  ";
     QTest::newRow("Windows-1252") << QByteArray("Citt\xE0 \x80 5") << 10 << QStringLiteral("Citt\u00E0 \u20AC 5 ");
-    QTest::newRow("undefined byte kept") << QByteArray("\x81" "a") << 3 << QStringLiteral("\u0081a ");
-    QTest::newRow("non-breaking space kept") << QByteArray("\xA0" "a\xA0") << 4 << QStringLiteral("\u00A0a\u00A0 ");
+    QTest::newRow("undefined byte kept") << QByteArray::fromHex("8161") << 3 << QStringLiteral("\u0081a ");
+    QTest::newRow("non-breaking space kept") << QByteArray::fromHex("a061a0") << 4 << QStringLiteral("\u00A0a\u00A0 ");
     QTest::newRow("empty") << QByteArray() << 2 << "  ";
 }
 

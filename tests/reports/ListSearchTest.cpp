@@ -138,8 +138,7 @@ void ListSearchTest::matching_data()
                                          << "rossi" << true;
     QTest::newRow("first letter in both cases") << "Anna anNa Bianchi"
                                                 << "nna b" << true;
-    QTest::newRow("a letter Windows-1252 lacks") << "Lodz"
-                                                 << QStringLiteral("\u0142odz") << false;
+    QTest::newRow("a letter Windows-1252 lacks") << "Lodz" << QStringLiteral("\u0142odz") << false;
 }
 
 void ListSearchTest::matching()

@@ -128,6 +128,10 @@ private Q_SLOTS:
         QTest::newRow("tag") << QStringLiteral("<td>x</td>") << QByteArray("&lt;td&gt;x&lt;/td&gt;");
         QTest::newRow("entity stays text") << QStringLiteral("&amp;") << QByteArray("&amp;amp;");
         QTest::newRow("quotes as they are") << QStringLiteral("l'\"olio\"") << QByteArray("l'\"olio\"");
+        QTest::newRow("markup beside accents")
+            << QStringLiteral("pi\u00F9 <b> \u20AC & \u00E8") << QByteArray("pi\xF9 &lt;b&gt; \x80 &amp; \xE8");
+        QTest::newRow("controls trimmed") << QStringLiteral("\t Rossi\u00A0 \r\n") << QByteArray("Rossi\xA0");
+        QTest::newRow("best fit") << QStringLiteral("\u0141\u00F3d\u017A") << QByteArray::fromHex("4cf3647a");
     }
 
     void markupIsEscaped()
@@ -144,8 +148,8 @@ private Q_SLOTS:
 
     void sheetNameAndTitlesAreEscapedToo()
     {
-        const QByteArray document = documentOf(
-            QStringLiteral("A & B"), {{QStringLiteral("x"), 10, QStringLiteral("<x>"), 20}}, GridRows(2));
+        const QByteArray document =
+            documentOf(QStringLiteral("A & B"), {{QStringLiteral("x"), 10, QStringLiteral("<x>"), 20}}, GridRows(2));
         QVERIFY(document.contains("<x:Name>A &amp; B</x:Name>"));
         QVERIFY(document.contains("width=20>&lt;x&gt;</td></tr></table>"));
     }

@@ -2,7 +2,6 @@
 
 #include "agenda/TfrmAgenda.h"
 #include "appointments/AppointmentGrid.h"
-#include "storage/Cp1252.h"
 #include "storage/TSchedaAppuntamento.h"
 
 namespace {
@@ -27,12 +26,11 @@ void AgendaGridScreen::FormShow()
 {
     const AgendaSelection::Rule selects = selection();
     const bool loaded = loadGrid(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
-                                 [&selects](const char* record, QStringList& cells) {
+                                 [&selects](const char* record, GridCells& cells) {
                                      if (!selects(record))
                                          return false;
-                                     cells = AppointmentGrid::cells(TSchedaAppuntamento::decode(record));
-                                     const AgendaSelection::StoredKey key = AgendaSelection::sortKey(record);
-                                     cells.append(Cp1252::decode(key.bytes, key.size));
+                                     AppointmentGrid::addCells(record, cells);
+                                     cells.add(AgendaSelection::sortKey(record).view());
                                      return true;
                                  });
     if (loaded)

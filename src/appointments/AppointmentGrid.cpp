@@ -1,5 +1,7 @@
 #include "appointments/AppointmentGrid.h"
 
+#include "reports/GridRows.h"
+#include "storage/CountedText.h"
 #include "storage/TSchedaAppuntamento.h"
 
 QList<GridColumn> AppointmentGrid::columns(int dateWidth)
@@ -21,8 +23,11 @@ QList<GridColumn> AppointmentGrid::columns(int dateWidth)
     };
 }
 
-QStringList AppointmentGrid::cells(const TSchedaAppuntamento& a)
+void AppointmentGrid::addCells(const char* record, GridCells& cells)
 {
-    return {a.Data, a.Ora,   a.Tipologia, a.Causale, a.Dettagli,    a.Contatto, a.Tel,
-            a.Cel,  a.Email, a.Luogo,     a.Importo, a.Ottemperata, a.Note};
+    using Field = TSchedaAppuntamento::Field;
+    for (const Field field : {Field::Data, Field::Ora, Field::Tipologia, Field::Causale, Field::Dettagli,
+                              Field::Contatto, Field::Tel, Field::Cel, Field::Email, Field::Luogo, Field::Importo,
+                              Field::Ottemperata, Field::Note})
+        cells.add(CountedText::trimmed(TSchedaAppuntamento::raw(record, field)));
 }

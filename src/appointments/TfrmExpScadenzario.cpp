@@ -14,8 +14,8 @@ TfrmExpScadenzario::TfrmExpScadenzario(QWidget* parent) : GridScreen(parent)
 
 void TfrmExpScadenzario::FormShow()
 {
-    loadGrid(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size, [](const char* record, QStringList& cells) {
-        cells = AppointmentGrid::cells(TSchedaAppuntamento::decode(record));
+    loadGrid(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size, [](const char* record, GridCells& cells) {
+        AppointmentGrid::addCells(record, cells);
         return true;
     });
 }

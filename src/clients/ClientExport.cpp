@@ -1,14 +1,8 @@
 #include "clients/ClientExport.h"
 
-#include "app/Text.h"
+#include "reports/GridRows.h"
+#include "storage/CountedText.h"
 #include "storage/TSchedaCliente.h"
-
-namespace {
-QString joined(const QString& town, const QString& province)
-{
-    return Text::trim(town) + QLatin1Char(' ') + Text::trim(province);
-}
-} // namespace
 
 QList<GridColumn> ClientExport::columns()
 {
@@ -42,15 +36,24 @@ QList<GridColumn> ClientExport::columns()
     };
 }
 
-QStringList ClientExport::cells(const TSchedaCliente& c)
+void ClientExport::addCells(const char* record, GridCells& cells)
 {
-    return {c.Cliente,     c.DataNasc,     joined(c.ComuneNasc, c.ProvNasc),
-            c.Recapito,    c.IndirizzoRes, joined(c.ComuneRes, c.ProvRes),
-            c.Estremi,     c.TelCasa,      c.TelUff,
-            c.TelCel,      c.Fax,          c.Email,
-            c.CodFisc,     c.PartitaIva,   c.Carta,
-            c.ScadeCarta,  c.Iban,         c.Documento,
-            c.Occupazione, c.Civile,       c.Titoli,
-            c.Prodotti,    c.Zona,         c.Questioni,
-            c.Note};
+    using Field = TSchedaCliente::Field;
+    const auto add = [&](Field field) { cells.add(CountedText::trimmed(TSchedaCliente::raw(record, field))); };
+    const auto addJoined = [&](Field town, Field province) {
+        add(town);
+        cells.extend(" ");
+        cells.extend(CountedText::trimmed(TSchedaCliente::raw(record, province)));
+    };
+    add(Field::Cliente);
+    add(Field::DataNasc);
+    addJoined(Field::ComuneNasc, Field::ProvNasc);
+    add(Field::Recapito);
+    add(Field::IndirizzoRes);
+    addJoined(Field::ComuneRes, Field::ProvRes);
+    for (const Field field :
+         {Field::Estremi, Field::TelCasa, Field::TelUff, Field::TelCel, Field::Fax, Field::Email, Field::CodFisc,
+          Field::PartitaIva, Field::Carta, Field::ScadeCarta, Field::Iban, Field::Documento, Field::Occupazione,
+          Field::Civile, Field::Titoli, Field::Prodotti, Field::Zona, Field::Questioni, Field::Note})
+        add(field);
 }

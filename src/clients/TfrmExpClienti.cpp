@@ -14,8 +14,8 @@ TfrmExpClienti::TfrmExpClienti(QWidget* parent) : GridScreen(parent)
 
 void TfrmExpClienti::FormShow()
 {
-    loadGrid(TSchedaCliente::fileName(), TSchedaCliente::Size, [](const char* record, QStringList& cells) {
-        cells = ClientExport::cells(TSchedaCliente::decode(record));
+    loadGrid(TSchedaCliente::fileName(), TSchedaCliente::Size, [](const char* record, GridCells& cells) {
+        ClientExport::addCells(record, cells);
         return true;
     });
 }

@@ -2,67 +2,84 @@
 
 #include "reports/AsciiCase.h"
 #include "reports/ListSort.h"
+#include "storage/Cp1252.h"
 
-#include <QStringEncoder>
 #include <algorithm>
 #include <cstring>
 
 namespace {
 using Offset = quint32;
-
-Offset offsetAt(const QByteArray& row, int index)
-{
-    Offset value;
-    std::memcpy(&value, row.constData() + qsizetype(index) * qsizetype(sizeof(Offset)), sizeof(Offset));
-    return value;
-}
 } // namespace
+
+GridCells::GridCells(std::initializer_list<QByteArrayView> cells)
+{
+    for (const QByteArrayView cell : cells)
+        add(cell);
+}
+
+void GridCells::clear()
+{
+    m_text.resize(0);
+    m_ends.clear();
+}
+
+void GridCells::add(QByteArrayView text)
+{
+    m_text.append(text);
+    m_ends.push_back(Offset(m_text.size()));
+}
+
+void GridCells::extend(QByteArrayView text)
+{
+    if (m_ends.empty()) {
+        add(text);
+        return;
+    }
+    m_text.append(text);
+    m_ends.back() = Offset(m_text.size());
+}
 
 GridRows::GridRows(int columnCount) : m_columnCount(qMax(0, columnCount)) {}
 
-void GridRows::append(const QStringList& cells)
+void GridRows::append(const GridCells& cells)
 {
+    const int used = qMin(cells.count(), m_columnCount);
+    const Offset length = used == 0 ? 0 : cells.ends()[size_t(used - 1)];
     const qsizetype table = qsizetype(m_columnCount) * qsizetype(sizeof(Offset));
-    const qsizetype used = qMin<qsizetype>(cells.size(), m_columnCount);
-    // Stateless: a broken surrogate pair at the end of one cell must not reach into the next.
-    QStringEncoder utf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
-    qsizetype space = table;
-    for (qsizetype c = 0; c < used; ++c)
-        space += utf8.requiredSpace(cells.at(c).size());
-
-    QByteArray row(space, Qt::Uninitialized);
-    char* const text = row.data() + table;
-    char* end = text;
+    const qsizetype start = m_text.size();
+    m_text.resize(start + table + length);
+    char* const row = m_text.data() + start;
     for (int c = 0; c < m_columnCount; ++c) {
-        if (c < used)
-            end = utf8.appendToBuffer(end, cells.at(c));
-        const Offset offset = Offset(end - text);
-        std::memcpy(row.data() + qsizetype(c) * qsizetype(sizeof(Offset)), &offset, sizeof(Offset));
+        const Offset end = c < used ? cells.ends()[size_t(c)] : length;
+        std::memcpy(row + qsizetype(c) * qsizetype(sizeof(Offset)), &end, sizeof(Offset));
     }
-    row.truncate(end - row.constData());
-    m_rows.push_back(std::move(row));
+    std::memcpy(row + table, cells.text().data(), length);
+    m_rows.push_back(start);
 }
 
 void GridRows::appendEmpty(qsizetype count)
 {
-    // Every empty row shares one block.
-    const QByteArray empty(qsizetype(m_columnCount) * qsizetype(sizeof(Offset)), '\0');
-    m_rows.insert(m_rows.end(), size_t(qMax<qsizetype>(0, count)), empty);
+    for (qsizetype i = 0; i < count; ++i)
+        append(GridCells());
 }
 
 QString GridRows::cell(qsizetype row, int column) const
 {
-    return QString::fromUtf8(utf8Cell(row, column));
+    const QByteArrayView bytes = stored(row, column);
+    return Cp1252::decode(bytes.data(), bytes.size());
 }
 
-QByteArrayView GridRows::utf8Cell(qsizetype row, int column) const
+QByteArrayView GridRows::stored(qsizetype row, int column) const
 {
     if (row < 0 || row >= size() || column < 0 || column >= m_columnCount)
         return {};
-    const QByteArray& packed = m_rows[size_t(row)];
-    const char* text = packed.constData() + qsizetype(m_columnCount) * qsizetype(sizeof(Offset));
-    const Offset from = column == 0 ? 0 : offsetAt(packed, column - 1);
-    const Offset to = offsetAt(packed, column);
+    const char* const table = m_text.constData() + m_rows[size_t(row)];
+    const char* const text = table + qsizetype(m_columnCount) * qsizetype(sizeof(Offset));
+    Offset from = 0;
+    if (column > 0)
+        std::memcpy(&from, table + qsizetype(column - 1) * qsizetype(sizeof(Offset)), sizeof(Offset));
+    Offset to;
+    std::memcpy(&to, table + qsizetype(column) * qsizetype(sizeof(Offset)), sizeof(Offset));
     return QByteArrayView(text + from, qsizetype(to - from));
 }
 
@@ -70,20 +87,19 @@ void GridRows::sortByColumn(int column)
 {
     if (column < 0 || column >= m_columnCount || m_rows.size() < 2)
         return;
-    // Each row's text and key are made once; the keys decide nearly every
-    // comparison, the texts the rest, and the row's place breaks ties.
+    // Each row's key is made once; the keys decide nearly every comparison,
+    // the texts the rest, and the row's place breaks ties.
     struct Keyed
     {
         ListSort::Key key;
-        QString text;
+        QByteArrayView text;
         size_t row;
     };
     std::vector<Keyed> keyed;
     keyed.reserve(m_rows.size());
     for (qsizetype r = 0; r < size(); ++r) {
-        QString text = cell(r, column);
-        const ListSort::Key key = ListSort::key(text);
-        keyed.push_back({key, std::move(text), size_t(r)});
+        const QByteArrayView text = stored(r, column);
+        keyed.push_back({ListSort::key(text), text, size_t(r)});
     }
     std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
         if (!(a.key == b.key))
@@ -92,9 +108,9 @@ void GridRows::sortByColumn(int column)
         return order != 0 ? order < 0 : a.row < b.row;
     });
 
-    std::vector<QByteArray> sorted;
+    std::vector<qsizetype> sorted;
     sorted.reserve(m_rows.size());
     for (const Keyed& k : keyed)
-        sorted.push_back(std::move(m_rows[k.row]));
+        sorted.push_back(m_rows[k.row]);
     m_rows.swap(sorted);
 }

@@ -9,6 +9,8 @@
 #include "storage/RecordFile.h"
 
 #include <QHeaderView>
+#include <charconv>
+#include <iterator>
 
 namespace {
 const int kEmptyRows = 10;
@@ -69,14 +71,15 @@ bool GridScreen::loadGrid(const QString& archive, int recordSize, const RowOf& r
 {
     GridRows rows(m_model->columnCount());
     bool any = false;
-    QStringList cells;
+    GridCells cells;
     const RecordFile::Status status = RecordFile::forEach(archive, recordSize, [&](qint64, const char* record) {
         any = true;
         cells.clear();
-        if (rowOf(record, cells)) {
-            cells.prepend(QString::number(rows.size() + 1));
+        char number[24];
+        const auto written = std::to_chars(std::begin(number), std::end(number), rows.size() + 1);
+        cells.add(QByteArrayView(number, written.ptr - number));
+        if (rowOf(record, cells))
             rows.append(cells);
-        }
         return true;
     });
     if (any)

@@ -3,10 +3,10 @@
 #include "app/Help.h"
 #include "app/Screen.h"
 #include "reports/GridColumn.h"
+#include "reports/GridRows.h"
 #include "ui_GridFrame.h"
 
 #include <QList>
-#include <QStringList>
 #include <functional>
 
 class GridModel;
@@ -34,8 +34,9 @@ protected:
 
     void setUpGrid(Layout layout);
 
-    // The cells of a record's row after its number, or false to leave the record out.
-    using RowOf = std::function<bool(const char* record, QStringList& cells)>;
+    // Adds the cells of a record's row after its number (stored bytes, see
+    // GridCells), or returns false to leave the record out.
+    using RowOf = std::function<bool(const char* record, GridCells& cells)>;
     // Reads every record of the archive in file order; each one rowOf takes
     // becomes the next row, numbered from 1. An archive with no record leaves
     // the grid as it was; a failure stops the loading silently, keeping the

@@ -2,9 +2,9 @@
 
 #include "reports/GridRows.h"
 #include "storage/Cp1252.h"
+#include "storage/CountedText.h"
 
 #include <QSaveFile>
-#include <cstring>
 
 namespace {
 constexpr char kOpening[] =
@@ -43,77 +43,29 @@ constexpr char kDataCellOpen[] = "<td style=\"text-align: left;\">";
 constexpr char kCellClose[] = "</td>";
 constexpr char kClosing[] = "</table></body></html>";
 
-bool inCodePageAsIs(char16_t c)
+// Windows-1252 bytes, with the three characters that would be read as markup
+// written as entities. Written straight into the document's buffer: an
+// export writes millions of cells, and nearly all of their bytes go across
+// as they are.
+void appendEscaped(QByteArray& out, QByteArrayView text)
 {
-    return c < 0x80 || (c >= 0xA0 && c <= 0xFF);
+    while (!text.isEmpty()) {
+        qsizetype plain = 0;
+        while (plain < text.size() && text[plain] != '&' && text[plain] != '<' && text[plain] != '>')
+            ++plain;
+        out.append(text.first(plain));
+        if (plain == text.size())
+            break;
+        out.append(text[plain] == '&' ? "&amp;" : (text[plain] == '<' ? "&lt;" : "&gt;"));
+        text = text.sliced(plain + 1);
+    }
 }
 
-// The text in Windows-1252, with the three characters that would be read as
-// markup written as entities. Written straight into the document's buffer:
-// an export writes millions of cells.
-void appendText(QByteArray& out, QStringView text)
+// A text of the program's own (the sheet name, a title), with best fits for
+// the characters the code page lacks.
+void appendText(QByteArray& out, const QString& text)
 {
-    constexpr qsizetype kLongestEntity = 5;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const qsizetype start = out.size();
-        out.resize(start + (text.size() - i) * kLongestEntity);
-        char* const begin = out.data() + start;
-        char* p = begin;
-        for (; i < text.size(); ++i) {
-            const char16_t c = text[i].unicode();
-            if (c == '&') {
-                std::memcpy(p, "&amp;", 5);
-                p += 5;
-            } else if (c == '<') {
-                std::memcpy(p, "&lt;", 4);
-                p += 4;
-            } else if (c == '>') {
-                std::memcpy(p, "&gt;", 4);
-                p += 4;
-            } else if (inCodePageAsIs(c)) {
-                *p++ = char(c);
-            } else {
-                break;
-            }
-        }
-        out.truncate(start + (p - begin));
-        if (i == text.size())
-            break;
-        // The rest of the code page and best fits for what it lacks, a run at a time.
-        qsizetype end = i + 1;
-        while (end < text.size() && !inCodePageAsIs(text[end].unicode()))
-            ++end;
-        out.append(Cp1252::encode(text.mid(i, end - i).toString()));
-        i = end;
-    }
-}
-// A grid cell (UTF-8), trimmed, the same way: the ASCII that nearly all cells
-// are goes across as it is, without making a text of the cell.
-void appendCell(QByteArray& out, QByteArrayView utf8)
-{
-    // The characters of code 32 or less are single bytes in UTF-8.
-    while (!utf8.isEmpty() && static_cast<unsigned char>(utf8.front()) <= 32)
-        utf8 = utf8.sliced(1);
-    while (!utf8.isEmpty() && static_cast<unsigned char>(utf8.back()) <= 32)
-        utf8.chop(1);
-    qsizetype i = 0;
-    while (i < utf8.size()) {
-        qsizetype end = i;
-        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80 && utf8[end] != '&' &&
-               utf8[end] != '<' && utf8[end] != '>')
-            ++end;
-        out.append(utf8.sliced(i, end - i));
-        i = end;
-        if (i == utf8.size())
-            break;
-        // Markup characters and the runs beyond ASCII go through the text rule.
-        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) >= 0x80 || utf8[end] == '&' ||
-                                     utf8[end] == '<' || utf8[end] == '>'))
-            ++end;
-        appendText(out, QString::fromUtf8(utf8.sliced(i, end - i)));
-        i = end;
-    }
+    appendEscaped(out, Cp1252::encode(text));
 }
 } // namespace
 
@@ -150,7 +102,7 @@ bool SpreadsheetDocument::write(QIODevice& device, const QString& sheetName, con
         out.append("<tr>");
         for (int c = 1; c <= columns.size(); ++c) {
             out.append(kDataCellOpen);
-            appendCell(out, rows.utf8Cell(r, c));
+            appendEscaped(out, CountedText::trimmed(rows.stored(r, c)));
             out.append(kCellClose);
         }
         out.append("</tr>");

@@ -82,7 +82,9 @@ AgendaSelection::StoredKey AgendaSelection::sortKey(const char* record)
     StoredKey key;
     for (const QByteArrayView piece : {part(date, 6, 4), part(date, 3, 2), part(date, 0, 2),
                                        trimmedField(record, Field::OreApp), trimmedField(record, Field::MinutiApp)}) {
-        // At most 4 + 2 + 2 + 2 + 2 bytes.
+        // At most 4 + 2 + 2 + 2 + 2 bytes; an empty piece may have no data at all.
+        if (piece.isEmpty())
+            continue;
         std::memcpy(key.bytes + key.size, piece.data(), size_t(piece.size()));
         key.size += piece.size();
     }

@@ -53,7 +53,8 @@ void GridRows::append(const GridCells& cells)
         const Offset end = c < used ? cells.ends()[size_t(c)] : length;
         std::memcpy(row + qsizetype(c) * qsizetype(sizeof(Offset)), &end, sizeof(Offset));
     }
-    std::memcpy(row + table, cells.text().data(), length);
+    if (length > 0) // an empty row's text may have no data at all
+        std::memcpy(row + table, cells.text().data(), length);
     m_rows.push_back(start);
 }
 

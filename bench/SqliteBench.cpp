@@ -134,13 +134,13 @@ void appendLine(ListLines& lines, qint64 position, sqlite3_stmt* statement)
         std::copy_n(piece.data(), qMin<qsizetype>(piece.size(), 12 - length), key + length);
         length = qMin<qsizetype>(12, length + piece.size());
     }
-    lines.appendStored(position, {{u"ID: ", QByteArrayView(key, length), ListLine::Unpadded},
-                                  {u"  Data: ", date, 10},
-                                  {u"  Ora: ", row.text(3), 5},
-                                  {u"  ", row.text(4), 30},
-                                  {u"  Cel. ", row.text(5), 14},
-                                  {u"  ", row.text(6), 42},
-                                  {u"  \u20AC ", row.text(7), ListLine::Unpadded}});
+    lines.appendStored(position, {{"ID: ", QByteArrayView(key, length), ListLine::Unpadded},
+                                  {"  Data: ", date, 10},
+                                  {"  Ora: ", row.text(3), 5},
+                                  {"  ", row.text(4), 30},
+                                  {"  Cel. ", row.text(5), 14},
+                                  {"  ", row.text(6), 42},
+                                  {"  " CP1252_EURO " ", row.text(7), ListLine::Unpadded}});
 }
 
 void sqliteAgenda(benchmark::State& state, qint64 n, bool indexed)

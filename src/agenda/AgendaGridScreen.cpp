@@ -24,14 +24,10 @@ QDate AgendaGridScreen::calendarDate()
 
 void AgendaGridScreen::FormShow()
 {
-    const AgendaSelection::Rule selects = selection();
-    const bool loaded = loadGrid(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
-                                 [&selects](const char* record, GridCells& cells) {
-                                     if (!selects(record))
-                                         return false;
+    const bool loaded = loadGrid(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size, selection(),
+                                 [](const char* record, GridCells& cells) {
                                      AppointmentGrid::addCells(record, cells);
                                      cells.add(AgendaSelection::sortKey(record).view());
-                                     return true;
                                  });
     if (loaded)
         sortGrid(kKeyColumn);

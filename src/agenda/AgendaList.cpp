@@ -9,10 +9,9 @@ ListLines AgendaList::imminentLines(const QDate& today)
 {
     const AgendaSelection::Rule imminent = AgendaSelection::imminent(today);
     ListLines lines;
-    RecordFile::forEach(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
+    RecordFile::forEach(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size, imminent,
                         [&](qint64 index, const char* record) {
-                            if (imminent(record))
-                                appendLine(lines, index + 1, record);
+                            appendLine(lines, index + 1, record);
                             return true;
                         });
     return lines;
@@ -23,11 +22,11 @@ void AgendaList::appendLine(ListLines& lines, qint64 position, const char* recor
     using Field = TSchedaAppuntamento::Field;
     const auto stored = [record](Field field) { return TSchedaAppuntamento::raw(record, field); };
     const AgendaSelection::StoredKey key = AgendaSelection::sortKey(record);
-    lines.appendStored(position, {{u"ID: ", key.view(), ListLine::Unpadded},
-                                  {u"  Data: ", stored(Field::Data), 10},
-                                  {u"  Ora: ", stored(Field::Ora), 5},
-                                  {u"  ", stored(Field::Contatto), 30},
-                                  {u"  Cel. ", stored(Field::Cel), 14},
-                                  {u"  ", stored(Field::Causale), 42},
-                                  {u"  \u20AC ", stored(Field::Importo), ListLine::Unpadded}});
+    lines.appendStored(position, {{"ID: ", key.view(), ListLine::Unpadded},
+                                  {"  Data: ", stored(Field::Data), 10},
+                                  {"  Ora: ", stored(Field::Ora), 5},
+                                  {"  ", stored(Field::Contatto), 30},
+                                  {"  Cel. ", stored(Field::Cel), 14},
+                                  {"  ", stored(Field::Causale), 42},
+                                  {"  " CP1252_EURO " ", stored(Field::Importo), ListLine::Unpadded}});
 }

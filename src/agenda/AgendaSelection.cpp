@@ -49,7 +49,7 @@ AgendaSelection::Rule AgendaSelection::imminent(const QDate& today)
 {
     const qint64 todayNumber = today.toJulianDay();
     return [todayNumber](const char* record) {
-        if (trimmedField(record, Field::Ottemperata) != QByteArrayView("No"))
+        if (!CountedText::same(trimmedField(record, Field::Ottemperata), "No"))
             return false;
         // Only digits and "/" make a date, so reading the bytes as Latin-1 is exact here.
         const QDate date = Text::parseDate(QString::fromLatin1(trimmedField(record, Field::Data)));
@@ -63,7 +63,7 @@ AgendaSelection::Rule AgendaSelection::imminent(const QDate& today)
 AgendaSelection::Rule AgendaSelection::onDay(const QDate& day)
 {
     return [selected = Text::formatDate(day).toLatin1()](const char* record) {
-        return trimmedField(record, Field::Data) == QByteArrayView(selected);
+        return CountedText::same(trimmedField(record, Field::Data), selected);
     };
 }
 

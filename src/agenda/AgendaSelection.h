@@ -1,9 +1,10 @@
 #pragma once
 
+#include "storage/RecordFile.h"
+
 #include <QByteArrayView>
 #include <QDate>
 #include <QString>
-#include <functional>
 
 // Which appointments the agenda and its grids show, and the key that puts
 // them in date and time order. A rule reads a stored record's bytes and
@@ -11,7 +12,7 @@
 // large archive stays fast.
 namespace AgendaSelection {
 // Tells whether the stored appointment record (TSchedaAppuntamento::Size bytes) is selected.
-using Rule = std::function<bool(const char* record)>;
+using Rule = RecordFile::Selector;
 
 // Imminent on today: the flag, trimmed, is exactly "No", and the date minus
 // the notice days is today or earlier (no lower bound). A date that is not

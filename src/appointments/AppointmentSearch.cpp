@@ -7,10 +7,12 @@ AppointmentSearch::Found AppointmentSearch::run(const SearchCriteria& criteria)
 {
     Found found;
     const RecordFile::Status status = RecordFile::forEach(
-        TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size, [&](qint64 index, const char* record) {
-            const auto fieldOf = [record](int box) { return TSchedaAppuntamento::raw(record, Fields[box]); };
-            if (criteria.matches(fieldOf))
-                AppointmentLine::append(found.lines, index + 1, record);
+        TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
+        [&criteria](const char* record) {
+            return criteria.matches([record](int box) { return TSchedaAppuntamento::raw(record, Fields[box]); });
+        },
+        [&](qint64 index, const char* record) {
+            AppointmentLine::append(found.lines, index + 1, record);
             return true;
         });
     found.error = status.error;

@@ -13,11 +13,11 @@ bool StatusList::takes(Kind kind, const char* record, const QDate& today)
     const QByteArrayView flag = CountedText::trimmed(TSchedaAppuntamento::raw(record, Field::Ottemperata));
     switch (kind) {
     case Kind::Fulfilled:
-        return flag == QByteArrayView("S\xEC");
+        return CountedText::same(flag, "S\xEC");
     case Kind::ToFulfil:
-        return flag == QByteArrayView("No");
+        return CountedText::same(flag, "No");
     case Kind::Expired: {
-        if (flag != QByteArrayView("No"))
+        if (!CountedText::same(flag, "No"))
             return false;
         // A date that does not parse is no reason to hide the records after it.
         const QDate date = Text::parseDate(TSchedaAppuntamento::load(record, Field::Data));
@@ -31,9 +31,10 @@ StatusList::Loaded StatusList::load(Kind kind, const QDate& today)
 {
     Loaded loaded;
     const RecordFile::Status status = RecordFile::forEach(
-        TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size, [&](qint64 index, const char* record) {
-            if (takes(kind, record, today))
-                AppointmentLine::append(loaded.lines, index + 1, record);
+        TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
+        [kind, today](const char* record) { return takes(kind, record, today); },
+        [&](qint64 index, const char* record) {
+            AppointmentLine::append(loaded.lines, index + 1, record);
             return true;
         });
     loaded.error = status.error;

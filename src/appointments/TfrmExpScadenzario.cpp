@@ -14,8 +14,5 @@ TfrmExpScadenzario::TfrmExpScadenzario(QWidget* parent) : GridScreen(parent)
 
 void TfrmExpScadenzario::FormShow()
 {
-    loadGrid(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size, [](const char* record, GridCells& cells) {
-        AppointmentGrid::addCells(record, cells);
-        return true;
-    });
+    loadGrid(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size, nullptr, AppointmentGrid::addCells);
 }

@@ -12,12 +12,15 @@ ClientSearch::Found ClientSearch::run(const SearchCriteria& criteria)
 {
     Found found;
     const RecordFile::Status status =
-        RecordFile::forEach(TSchedaCliente::fileName(), TSchedaCliente::Size, [&](qint64 index, const char* record) {
-            const auto fieldOf = [record](int box) { return TSchedaCliente::raw(record, Fields[box]); };
-            if (criteria.matches(fieldOf))
+        RecordFile::forEach(
+            TSchedaCliente::fileName(), TSchedaCliente::Size,
+            [&criteria](const char* record) {
+                return criteria.matches([record](int box) { return TSchedaCliente::raw(record, Fields[box]); });
+            },
+            [&](qint64 index, const char* record) {
                 appendLine(found.lines, index + 1, record);
-            return true;
-        });
+                return true;
+            });
     found.error = status.error;
     return found;
 }

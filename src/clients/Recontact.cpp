@@ -10,7 +10,7 @@ using Field = TSchedaCliente::Field;
 bool Recontact::takes(const char* record)
 {
     // "S\xEC" is "S\u00EC" in the archives' code page.
-    return CountedText::trimmed(TSchedaCliente::raw(record, Field::Ricontatta)) == QByteArrayView("S\xEC");
+    return CountedText::same(CountedText::trimmed(TSchedaCliente::raw(record, Field::Ricontatta)), "S\xEC");
 }
 
 void Recontact::appendLine(ListLines& lines, qint64 position, const char* record)
@@ -22,9 +22,8 @@ Recontact::Loaded Recontact::load()
 {
     Loaded loaded;
     const RecordFile::Status status =
-        RecordFile::forEach(TSchedaCliente::fileName(), TSchedaCliente::Size, [&](qint64 index, const char* record) {
-            if (takes(record))
-                appendLine(loaded.lines, index + 1, record);
+        RecordFile::forEach(TSchedaCliente::fileName(), TSchedaCliente::Size, takes, [&](qint64 index, const char* record) {
+            appendLine(loaded.lines, index + 1, record);
             return true;
         });
     loaded.error = status.error;

@@ -14,8 +14,5 @@ TfrmExpClienti::TfrmExpClienti(QWidget* parent) : GridScreen(parent)
 
 void TfrmExpClienti::FormShow()
 {
-    loadGrid(TSchedaCliente::fileName(), TSchedaCliente::Size, [](const char* record, GridCells& cells) {
-        ClientExport::addCells(record, cells);
-        return true;
-    });
+    loadGrid(TSchedaCliente::fileName(), TSchedaCliente::Size, nullptr, ClientExport::addCells);
 }

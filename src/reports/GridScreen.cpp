@@ -67,19 +67,24 @@ void GridScreen::setUpGrid(Layout layout)
     Conventions::clearsHint(grdRecords->viewport(), panInfo);
 }
 
-bool GridScreen::loadGrid(const QString& archive, int recordSize, const RowOf& rowOf)
+bool GridScreen::loadGrid(const QString& archive, int recordSize, const RecordFile::Selector& selects,
+                          const CellsOf& cellsOf)
 {
     GridRows rows(m_model->columnCount());
+    // Whether the archive has any record, taken or not.
     bool any = false;
-    GridCells cells;
-    const RecordFile::Status status = RecordFile::forEach(archive, recordSize, [&](qint64, const char* record) {
+    const auto noting = [&any, &selects](const char* record) {
         any = true;
+        return !selects || selects(record);
+    };
+    GridCells cells;
+    const RecordFile::Status status = RecordFile::forEach(archive, recordSize, noting, [&](qint64, const char* record) {
         cells.clear();
         char number[24];
         const auto written = std::to_chars(std::begin(number), std::end(number), rows.size() + 1);
         cells.add(QByteArrayView(number, written.ptr - number));
-        if (rowOf(record, cells))
-            rows.append(cells);
+        cellsOf(record, cells);
+        rows.append(cells);
         return true;
     });
     if (any)

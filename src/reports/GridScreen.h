@@ -4,6 +4,7 @@
 #include "app/Screen.h"
 #include "reports/GridColumn.h"
 #include "reports/GridRows.h"
+#include "storage/RecordFile.h"
 #include "ui_GridFrame.h"
 
 #include <QList>
@@ -34,14 +35,15 @@ protected:
 
     void setUpGrid(Layout layout);
 
-    // Adds the cells of a record's row after its number (stored bytes, see
-    // GridCells), or returns false to leave the record out.
-    using RowOf = std::function<bool(const char* record, GridCells& cells)>;
-    // Reads every record of the archive in file order; each one rowOf takes
-    // becomes the next row, numbered from 1. An archive with no record leaves
-    // the grid as it was; a failure stops the loading silently, keeping the
-    // rows read so far. True when the grid holds the whole archive's rows.
-    bool loadGrid(const QString& archive, int recordSize, const RowOf& rowOf);
+    // Adds the cells of a record's row after its number (stored bytes, see GridCells).
+    using CellsOf = std::function<void(const char* record, GridCells& cells)>;
+    // Reads every record of the archive in file order; each one selects takes
+    // (every one, without selects) becomes the next row, numbered from 1. An
+    // archive with no record leaves the grid as it was; a failure stops the
+    // loading silently, keeping the rows read so far. True when the grid holds
+    // the whole archive's rows.
+    bool loadGrid(const QString& archive, int recordSize, const RecordFile::Selector& selects,
+                  const CellsOf& cellsOf);
     void sortGrid(int column);
 
 private:

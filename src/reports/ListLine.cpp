@@ -41,10 +41,7 @@ void ListLine::appendStored(QByteArray& line, std::initializer_list<StoredPiece>
     char* out = line.data() + at;
     qsizetype i = 0;
     for (const StoredPiece& piece : pieces) {
-        for (const QChar c : piece.before) {
-            const int byte = c.unicode() < 0x80 ? c.unicode() : Cp1252::byteOf(c.unicode());
-            *out++ = byte < 0 ? '?' : char(byte);
-        }
+        out = std::copy_n(piece.before.data(), piece.before.size(), out);
         const QByteArrayView text = texts[i++];
         const qsizetype kept = piece.width == Unpadded ? text.size() : qMin<qsizetype>(text.size(), piece.width);
         out = std::copy_n(text.data(), kept, out);

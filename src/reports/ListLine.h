@@ -26,13 +26,15 @@ void appendLast(QString& line, const QString& value);
 // million records decodes no field. A piece of width Unpadded is trimmed only
 // (the last column). Usually reached through ListLines::appendStored:
 //
-//     lines.appendStored(position, {{u"Data: ", raw(record, Field::Data), 10},
-//                                   {u"  Importo: \u20AC ", raw(record, Field::Importo), ListLine::Unpadded}});
+//     lines.appendStored(position, {{"Data: ", raw(record, Field::Data), 10},
+//                                   {"  Importo: " CP1252_EURO " ", raw(record, Field::Importo), ListLine::Unpadded}});
 constexpr int Unpadded = -1;
+// The euro sign in the code page, for the literals of the lines.
+#define CP1252_EURO "\x80"
 struct StoredPiece
 {
-    // A literal of characters the code page has.
-    QStringView before;
+    // A literal in the code page, as the line holds it.
+    QByteArrayView before;
     QByteArrayView stored;
     int width;
 };

@@ -16,21 +16,6 @@ void CountedText::store(char* field, int capacity, const QString& text)
     std::memcpy(field + 1, bytes.constData(), size_t(length));
 }
 
-QByteArrayView CountedText::bytes(const char* field, int capacity)
-{
-    const int length = qMin(int(static_cast<unsigned char>(field[0])), capacity);
-    return QByteArrayView(field + 1, length);
-}
-
-QByteArrayView CountedText::trimmed(QByteArrayView stored)
-{
-    while (!stored.isEmpty() && static_cast<unsigned char>(stored.front()) <= 32)
-        stored = stored.sliced(1);
-    while (!stored.isEmpty() && static_cast<unsigned char>(stored.back()) <= 32)
-        stored.chop(1);
-    return stored;
-}
-
 QString CountedText::load(const char* field, int capacity)
 {
     const QByteArrayView view = bytes(field, capacity);

@@ -32,10 +32,4 @@ template <class Record> QString load(const char* bytes, typename Record::Field f
     const FieldSpec s = Record::spec(field);
     return CountedText::load(bytes + s.offset, s.capacity);
 }
-
-template <class Record> QByteArrayView raw(const char* bytes, typename Record::Field field)
-{
-    const FieldSpec s = Record::spec(field);
-    return CountedText::bytes(bytes + s.offset, s.capacity);
-}
 } // namespace RecordCodec

@@ -2,6 +2,7 @@
 
 #include "app/DataFolder.h"
 #include "storage/FileIo.h"
+#include "storage/MappedView.h"
 #include "storage/RollbackJournal.h"
 
 #include <cstring>
@@ -9,6 +10,7 @@
 
 namespace {
 constexpr qint64 kBlockSize = 1 << 20;
+constexpr qint64 kWindowSize = 16 << 20;
 int s_lockWaitMs = RecordFile::LockWaitMs;
 
 QString failure(const char* what)
@@ -160,24 +162,21 @@ RecordFile::Status RecordFile::rewrite(const QString& fileName, int recordSize, 
     return {error};
 }
 
-RecordFile::Status RecordFile::forEach(const QString& fileName, int recordSize, const Visitor& visit)
+namespace {
+// The records from index on, read in aligned blocks as the page cache holds
+// them; a record that straddles two blocks is put together in its own buffer.
+// Where the file cannot be mapped.
+RecordFile::Status readBlocks(FileIo::Handle handle, int recordSize, qint64 index, qint64 total,
+                              const RecordFile::Selector& selects, const RecordFile::Visitor& visit)
 {
-    OpenArchive file(fileName, recordSize, OpenArchive::Use::Read);
-    if (!file.isOpen())
-        return {file.error()};
-    const qint64 total = file.count();
-    if (total < 0)
-        return {failure("size")};
-    // Aligned blocks, as the page cache holds them; a record that straddles
-    // two blocks is put together in its own buffer.
     const qint64 end = total * recordSize;
     std::vector<char> block(size_t(qMin(kBlockSize, end)));
     std::vector<char> straddling(static_cast<size_t>(recordSize));
+    const auto offer = [&](const char* record) { return (selects && !selects(record)) || visit(index, record); };
     qint64 carried = 0;
-    qint64 index = 0;
-    for (qint64 start = 0; start < end; start += kBlockSize) {
+    for (qint64 start = index * recordSize; start < end; start += kBlockSize) {
         const qint64 bytes = qMin(kBlockSize, end - start);
-        if (FileIo::readAt(file.handle(), start, block.data(), bytes) != bytes)
+        if (FileIo::readAt(handle, start, block.data(), bytes) != bytes)
             return {failure("read")};
         qint64 at = 0;
         if (carried > 0) {
@@ -187,14 +186,91 @@ RecordFile::Status RecordFile::forEach(const QString& fileName, int recordSize, 
             if (carried < recordSize)
                 continue;
             carried = 0;
-            if (!visit(index++, straddling.data()))
+            if (!offer(straddling.data()))
                 return {};
+            ++index;
         }
-        for (; at + recordSize <= bytes; at += recordSize)
-            if (!visit(index++, block.data() + at))
+        for (; at + recordSize <= bytes; at += recordSize, ++index)
+            if (!offer(block.data() + at))
                 return {};
         carried = bytes - at;
         std::memcpy(straddling.data(), block.data() + at, size_t(carried));
+    }
+    return {};
+}
+
+// The selection reads the records' pages where they are, a few fields of
+// each; asking for the records ahead while it reads this one keeps it from
+// waiting on memory at every field.
+constexpr qint64 kPrefetchAhead = 4;
+// A window whose selection takes more than one record in this many.
+constexpr qint64 kMostTaken = 4;
+
+void prefetch(const char* record, const char* end, int recordSize)
+{
+    const char* const stop = qMin(record + recordSize, end);
+    for (const char* line = record; line < stop; line += 64)
+        __builtin_prefetch(line);
+}
+
+QString cutShort()
+{
+    return QStringLiteral("read: the file was cut short while it was read");
+}
+} // namespace
+
+RecordFile::Status RecordFile::forEach(const QString& fileName, int recordSize, const Visitor& visit)
+{
+    return forEach(fileName, recordSize, Selector(), visit);
+}
+
+RecordFile::Status RecordFile::forEach(const QString& fileName, int recordSize, const Selector& selects,
+                                       const Visitor& visit)
+{
+    OpenArchive file(fileName, recordSize, OpenArchive::Use::Read);
+    if (!file.isOpen())
+        return {file.error()};
+    const qint64 total = file.count();
+    if (total < 0)
+        return {failure("size")};
+    // The file is mapped a window of whole records at a time, so that the
+    // selection reads the cached pages where they are and only the records it
+    // takes are copied. The visitor gets that copy: what it keeps never comes
+    // from a page another program may take away meanwhile. A selection that
+    // takes many records of a window has them copied anyway, and reading the
+    // rest in blocks is then cheaper than mapping it.
+    const qint64 granularity = MappedView::granularity();
+    const qint64 perWindow = qMax<qint64>(1, kWindowSize / recordSize);
+    std::vector<char> copy(static_cast<size_t>(recordSize));
+    for (qint64 index = 0; index < total;) {
+        const qint64 first = index * recordSize;
+        const qint64 start = first / granularity * granularity;
+        const qint64 last = qMin(total, index + perWindow);
+        const MappedView view(file.handle(), start, last * recordSize - start);
+        if (!view.isValid())
+            return readBlocks(file.handle(), recordSize, index, total, selects, visit);
+        const char* const windowEnd = view.data() + (last * recordSize - start);
+        const qint64 windowFirst = index;
+        qint64 taken = 0;
+        for (const char* record = view.data() + (first - start); index < last; ++index, record += recordSize) {
+            prefetch(record + kPrefetchAhead * recordSize, windowEnd, recordSize);
+            if (selects && !selects(record)) {
+                if (view.cutShort())
+                    return {cutShort()};
+                continue;
+            }
+            ++taken;
+            std::memcpy(copy.data(), record, size_t(recordSize));
+            if (view.cutShort())
+                return {cutShort()};
+            if (!visit(index, copy.data()))
+                return {};
+        }
+        // Zeros past a new end in its last page raise no fault.
+        if (FileIo::size(file.handle()) < last * recordSize)
+            return {cutShort()};
+        if (taken * kMostTaken > index - windowFirst)
+            return readBlocks(file.handle(), recordSize, index, total, selects, visit);
     }
     return {};
 }

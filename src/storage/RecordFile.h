@@ -14,10 +14,6 @@
 // back to the last whole record, a rewrite puts the old record back (or leaves
 // its rollback journal, so that the next action on the file puts it back).
 namespace RecordFile {
-struct Error {
-    QString text;
-};
-
 template <class T>
 struct Result {
     std::optional<T> value;
@@ -41,11 +37,16 @@ Result<qint64> append(const QString& fileName, int recordSize, const QByteArray&
 // Rewrites the record at the 0-based index (index < count).
 Status rewrite(const QString& fileName, int recordSize, qint64 index, const QByteArray& record);
 
-// Reads every whole record in file order, in large blocks, and hands each one
-// to visit (its 0-based index and its recordSize bytes, valid only during the
-// call). visit returns false to stop early.
+// Reads every whole record in file order and hands each one to visit (its
+// 0-based index and its recordSize bytes, valid only during the call). visit
+// returns false to stop early.
 using Visitor = std::function<bool(qint64 index, const char* record)>;
 Status forEach(const QString& fileName, int recordSize, const Visitor& visit);
+// The same for the records selects takes. selects only reads the record it is
+// given (it may be the file's own cached page) and keeps nothing of it; most
+// records of a large archive go no further.
+using Selector = std::function<bool(const char* record)>;
+Status forEach(const QString& fileName, int recordSize, const Selector& selects, const Visitor& visit);
 
 // How long a write waits for another workstation's write to end before it
 // fails, rather than freezing the program.

@@ -47,8 +47,3 @@ QString TSchedaAppuntamento::load(const char* record, Field field)
 {
     return RecordCodec::load<TSchedaAppuntamento>(record, field);
 }
-
-QByteArrayView TSchedaAppuntamento::raw(const char* record, Field field)
-{
-    return RecordCodec::raw<TSchedaAppuntamento>(record, field);
-}

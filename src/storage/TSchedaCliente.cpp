@@ -67,8 +67,3 @@ QString TSchedaCliente::load(const char* record, Field field)
 {
     return RecordCodec::load<TSchedaCliente>(record, field);
 }
-
-QByteArrayView TSchedaCliente::raw(const char* record, Field field)
-{
-    return RecordCodec::raw<TSchedaCliente>(record, field);
-}

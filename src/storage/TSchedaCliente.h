@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/CountedText.h"
 #include "storage/FieldSpec.h"
 
 #include <QByteArray>
@@ -102,5 +103,8 @@ struct TSchedaCliente {
     // One field of a stored record, decoded and trimmed, without decoding the rest.
     static QString load(const char* record, Field field);
     // One field's meaningful bytes, undecoded and untrimmed.
-    static QByteArrayView raw(const char* record, Field field);
+    static QByteArrayView raw(const char* record, Field field)
+    {
+        return CountedText::bytes(record + spec(field).offset, spec(field).capacity);
+    }
 };

@@ -41,8 +41,3 @@ QString TSchedaTrattamento::load(const char* record, Field field)
 {
     return RecordCodec::load<TSchedaTrattamento>(record, field);
 }
-
-QByteArrayView TSchedaTrattamento::raw(const char* record, Field field)
-{
-    return RecordCodec::raw<TSchedaTrattamento>(record, field);
-}

@@ -117,8 +117,8 @@ void ListLineTest::storedColumn()
     QFETCH(int, width);
     QFETCH(QString, expected);
     ListLines lines;
-    lines.appendStored(7, {{u"Data: ", stored, width}});
-    lines.appendStored(8, {{u"\u20AC ", stored, ListLine::Unpadded}});
+    lines.appendStored(7, {{"Data: ", stored, width}});
+    lines.appendStored(8, {{CP1252_EURO " ", stored, ListLine::Unpadded}});
     QCOMPARE(lines.line(0), QStringLiteral("Data: ") + expected);
     QCOMPARE(lines.line(1), QStringLiteral("\u20AC ") + Text::trim(Cp1252::decode(stored.constData(), stored.size())));
     QCOMPARE(lines.position(1), 8);
@@ -132,7 +132,7 @@ void ListLineTest::storedBytesTrimAsTheirText()
         const QByteArray stored = QByteArray(1, char(b)) + "ab" + QByteArray(1, char(b));
         const QString text = Cp1252::decode(stored.constData(), stored.size());
         ListLines lines;
-        lines.appendStored(1, {{u"", stored, 5}, {u" ", stored, 1}, {u" ", stored, ListLine::Unpadded}});
+        lines.appendStored(1, {{"", stored, 5}, {" ", stored, 1}, {" ", stored, ListLine::Unpadded}});
         QString fromText;
         ListLine::appendColumn(fromText, text, 5);
         fromText += QLatin1Char(' ');

@@ -1,6 +1,7 @@
 #include "StoragePattern.h"
 
 #include "app/DataFolder.h"
+#include "storage/MappedView.h"
 #include "storage/RecordFile.h"
 #include "storage/TSchedaCliente.h"
 #include "storage/TSchedaTrattamento.h"
@@ -55,6 +56,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
+        MappedView::setDisabledForTests(false);
         DataFolder::resetForTests();
         m_dir.reset();
     }
@@ -166,13 +168,23 @@ private Q_SLOTS:
         QCOMPARE(contents(name), rewritten);
     }
 
+    void readAllAcrossBlocks_data()
+    {
+        QTest::addColumn<bool>("mapped");
+        QTest::newRow("mapped") << true;
+        QTest::newRow("read in blocks") << false;
+    }
+
     void readAllAcrossBlocks()
     {
-        // 2000 appointments are about 2.5 MB: several read blocks, with
-        // records straddling their boundaries.
+        // 15000 appointments are about 19 MB: two mapped windows, or many read
+        // blocks, with records straddling their boundaries.
+        QFETCH(bool, mapped);
+        MappedView::setDisabledForTests(!mapped);
         const int size = TSchedaAppuntamento::Size;
-        const int records = 2000;
+        const int records = 15000;
         QByteArray bytes;
+        bytes.reserve(qsizetype(records) * size + 8);
         for (int i = 0; i < records; ++i)
             bytes += numbered(size, i);
         setContents(TSchedaAppuntamento::fileName(), bytes + "fragment");
@@ -185,11 +197,67 @@ private Q_SLOTS:
         }));
         QCOMPARE(expected, qint64(records));
 
+        // Only the selected records reach the visitor, each with its own bytes and index.
+        QList<qint64> visited;
+        const auto selects = [](const char* record) {
+            // numbered() starts record n with byte (n * 31) % 251.
+            return static_cast<unsigned char>(record[0]) % 7 == 0;
+        };
+        QVERIFY(RecordFile::forEach(TSchedaAppuntamento::fileName(), size, selects, [&](qint64 i, const char* record) {
+            if (QByteArray(record, size) == numbered(size, int(i)))
+                visited.append(i);
+            return true;
+        }));
+        QList<qint64> wanted;
+        for (int i = 0; i < records; ++i)
+            if ((i * 31) % 251 % 7 == 0)
+                wanted.append(i);
+        QCOMPARE(visited, wanted);
+
         // Stopping early: the visit that says no is the last.
         qint64 last = -1;
         QVERIFY(RecordFile::forEach(TSchedaAppuntamento::fileName(), size,
-                                    [&](qint64 i, const char*) { return last = i, i < 1500; }));
-        QCOMPARE(last, qint64(1500));
+                                    [&](qint64 i, const char*) { return last = i, i < 14000; }));
+        QCOMPARE(last, qint64(14000));
+    }
+
+    void fileCutShortWhileRead_data()
+    {
+        QTest::addColumn<qint64>("newSize");
+        QTest::addColumn<qint64>("wholeLeft");
+        // Records of 1000 bytes: twelve fit in three pages of 4096 bytes, the
+        // thirteenth lies across the new end.
+        QTest::newRow("to three pages") << qint64(3 * 4096) << qint64(12);
+        QTest::newRow("to nothing") << qint64(0) << qint64(1);
+    }
+
+    void fileCutShortWhileRead()
+    {
+        // Another program cuts the archive short while the agenda reads it: the
+        // reading stops with an error, and no record comes from bytes the file
+        // no longer has.
+        QFETCH(qint64, newSize);
+        QFETCH(qint64, wholeLeft);
+        const int size = 1000;
+        const QString name = QStringLiteral("Archivio.pro");
+        QByteArray bytes;
+        for (int i = 0; i < 40; ++i)
+            bytes += numbered(size, i + 1);
+        setContents(name, bytes);
+
+        qint64 visits = 0;
+        qint64 whole = 0;
+        const RecordFile::Status status = RecordFile::forEach(name, size, [&](qint64 i, const char* record) {
+            if (i == 0)
+                QFile::resize(path(name), newSize);
+            if (i == visits++ && QByteArray(record, size) == numbered(size, int(i + 1)))
+                ++whole;
+            return true;
+        });
+
+        QVERIFY(!status.ok());
+        QCOMPARE(visits, wholeLeft);
+        QCOMPARE(whole, wholeLeft);
     }
 
     void archiveThatCannotBeOpenedIsNeverEmptied_data()

@@ -102,6 +102,23 @@ void prepareScreens(const QString& folder)
     Clock::setForTests(QDateTime(ArchiveGenerator::today(), QTime(9, 0)));
 }
 
+// Does action on the screen, timed until the screen's list is painted; then
+// deletes the screen, untimed. The number of lines listed.
+template <class Screen, class Action> qsizetype untilPainted(benchmark::State& state, Screen* screen, Action&& action)
+{
+    {
+        PaintProbe probe(screen->panContainer->lstRecords->viewport());
+        action();
+        probe.waitForPaint();
+    }
+    state.PauseTiming();
+    const qsizetype lines = screen->panContainer->lstRecords->count();
+    delete screen;
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+    return lines;
+}
+
 // A list screen created as its caller creates it, shown, timed until its list is painted.
 template <class Screen> void shownList(benchmark::State& state, const QString& folder)
 {
@@ -109,16 +126,7 @@ template <class Screen> void shownList(benchmark::State& state, const QString& f
     qsizetype lines = 0;
     for (auto _ : state) {
         auto* screen = new Screen(nullptr);
-        {
-            PaintProbe probe(screen->panContainer->lstRecords->viewport());
-            screen->show();
-            probe.waitForPaint();
-        }
-        state.PauseTiming();
-        lines = screen->panContainer->lstRecords->count();
-        delete screen;
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
+        lines = untilPainted(state, screen, [screen] { screen->show(); });
     }
     state.counters["lines"] = double(lines);
 }
@@ -138,16 +146,7 @@ void searchScreen(benchmark::State& state, const QString& folder, const char* co
             screen->template findChild<QLineEdit*>(QLatin1String(names[box]))->setText(boxes.value(int(box)));
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        {
-            PaintProbe probe(screen->panContainer->lstRecords->viewport());
-            screen->btnCerca->click();
-            probe.waitForPaint();
-        }
-        state.PauseTiming();
-        lines = screen->panContainer->lstRecords->count();
-        delete screen;
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
+        lines = untilPainted(state, screen, [screen] { screen->btnCerca->click(); });
     }
     state.counters["lines"] = double(lines);
 }

@@ -3,9 +3,9 @@
 #include "appointments/AppointmentLine.h"
 #include "storage/RecordFile.h"
 
-AppointmentSearch::Found AppointmentSearch::run(const SearchCriteria& criteria)
+LoadedLines AppointmentSearch::run(const SearchCriteria& criteria)
 {
-    Found found;
+    LoadedLines found;
     const RecordFile::Status status = RecordFile::forEach(
         TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
         [&criteria](const char* record) {

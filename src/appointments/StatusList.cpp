@@ -27,9 +27,9 @@ bool StatusList::takes(Kind kind, const char* record, const QDate& today)
     return false;
 }
 
-StatusList::Loaded StatusList::load(Kind kind, const QDate& today)
+LoadedLines StatusList::load(Kind kind, const QDate& today)
 {
-    Loaded loaded;
+    LoadedLines loaded;
     const RecordFile::Status status = RecordFile::forEach(
         TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
         [kind, today](const char* record) { return takes(kind, record, today); },

@@ -19,13 +19,6 @@ enum class Kind {
 // whose date is not a "dd/mm/yyyy" date.
 bool takes(Kind kind, const char* record, const QDate& today);
 
-struct Loaded
-{
-    // In file order, each line with its record's 1-based position.
-    ListLines lines;
-    // Empty when the whole archive was read; otherwise the lines read so far stay.
-    QString error;
-};
 // Reads the appointment archive once and lists what the kind takes.
-Loaded load(Kind kind, const QDate& today);
+LoadedLines load(Kind kind, const QDate& today);
 } // namespace StatusList

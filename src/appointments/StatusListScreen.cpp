@@ -20,7 +20,7 @@ void StatusListScreen::FormShow()
 {
     m_panel->clearSearch();
     // A failed read is silent: the list shows what was read before it.
-    StatusList::Loaded loaded = StatusList::load(m_kind, Clock::today());
+    LoadedLines loaded = StatusList::load(m_kind, Clock::today());
     m_panel->lstRecords->setLines(std::move(loaded.lines));
     m_panel->txtTrova->setFocus(Qt::OtherFocusReason);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ListScreen.h"
+#include "reports/SearchScreen.h"
 #include "ui_TfrmTrovaScadenze.h"
 
 class QLineEdit;
@@ -9,21 +9,14 @@ class QLineEdit;
 // appointments in file order on the result panel panContainer. A double-click
 // brings the chosen appointment into the appointment card when the card opened
 // the search (lblMemory "scadenze").
-class TfrmTrovaScadenze final : public ListScreen, public Ui::TfrmTrovaScadenze
+class TfrmTrovaScadenze final : public SearchScreen, public Ui::TfrmTrovaScadenze
 {
     Q_OBJECT
 public:
     explicit TfrmTrovaScadenze(QWidget* parent = nullptr);
 
-protected:
-    void FormShow() override;
-
 private:
-    void btnCercaMouseDown();
-    void btnCercaClick();
-    void btnAnnullaClick();
     void lstRecordsDblClick();
-    void FormClose();
 
     // The criterion boxes in the order of AppointmentSearch::Fields.
     QList<QLineEdit*> criteria() const;

@@ -8,9 +8,9 @@ void ClientSearch::appendLine(ListLines& lines, qint64 position, const char* rec
     ClientListLine::append(lines, position, record, Field::Note);
 }
 
-ClientSearch::Found ClientSearch::run(const SearchCriteria& criteria)
+LoadedLines ClientSearch::run(const SearchCriteria& criteria)
 {
-    Found found;
+    LoadedLines found;
     const RecordFile::Status status =
         RecordFile::forEach(
             TSchedaCliente::fileName(), TSchedaCliente::Size,

@@ -20,14 +20,7 @@ constexpr int BoxCount = int(std::size(Fields));
 // A found client's line ends with its notes.
 void appendLine(ListLines& lines, qint64 position, const char* record);
 
-struct Found
-{
-    // In file order, each line with its record's 1-based position.
-    ListLines lines;
-    // Empty when the whole archive was read.
-    QString error;
-};
 // Reads the client archive once and lists every client the criteria (one text
 // per box, in the order of Fields) match.
-Found run(const SearchCriteria& criteria);
+LoadedLines run(const SearchCriteria& criteria);
 } // namespace ClientSearch

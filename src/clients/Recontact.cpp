@@ -18,9 +18,9 @@ void Recontact::appendLine(ListLines& lines, qint64 position, const char* record
     ClientListLine::append(lines, position, record, Field::Questioni);
 }
 
-Recontact::Loaded Recontact::load()
+LoadedLines Recontact::load()
 {
-    Loaded loaded;
+    LoadedLines loaded;
     const RecordFile::Status status =
         RecordFile::forEach(TSchedaCliente::fileName(), TSchedaCliente::Size, takes, [&](qint64 index, const char* record) {
             appendLine(loaded.lines, index + 1, record);

@@ -12,13 +12,6 @@ bool takes(const char* record);
 // A listed client's line ends with its pending issues.
 void appendLine(ListLines& lines, qint64 position, const char* record);
 
-struct Loaded
-{
-    // In file order, each line with its record's 1-based position.
-    ListLines lines;
-    // Empty when the whole archive was read; otherwise the lines read so far stay.
-    QString error;
-};
 // Reads the client archive once and lists every client to recontact.
-Loaded load();
+LoadedLines load();
 } // namespace Recontact

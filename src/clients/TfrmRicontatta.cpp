@@ -18,7 +18,7 @@ void TfrmRicontatta::FormShow()
 {
     panContainer->clearSearch();
     // A failed read is silent: the list shows what was read before it.
-    Recontact::Loaded loaded = Recontact::load();
+    LoadedLines loaded = Recontact::load();
     panContainer->lstRecords->setLines(std::move(loaded.lines));
     panContainer->txtTrova->setFocus(Qt::OtherFocusReason);
 }

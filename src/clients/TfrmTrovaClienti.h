@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ListScreen.h"
+#include "reports/SearchScreen.h"
 #include "ui_TfrmTrovaClienti.h"
 
 class QLineEdit;
@@ -10,21 +10,14 @@ class QLineEdit;
 // chosen client to the screen that opened the search: the whole record into the
 // client card (lblMemory "clienti"), or its contacts into the appointment card
 // ("scadenze").
-class TfrmTrovaClienti final : public ListScreen, public Ui::TfrmTrovaClienti
+class TfrmTrovaClienti final : public SearchScreen, public Ui::TfrmTrovaClienti
 {
     Q_OBJECT
 public:
     explicit TfrmTrovaClienti(QWidget* parent = nullptr);
 
-protected:
-    void FormShow() override;
-
 private:
-    void btnCercaMouseDown();
-    void btnCercaClick();
-    void btnAnnullaClick();
     void lstRecordsDblClick();
-    void FormClose();
 
     // The criterion boxes in the order of ClientSearch::Fields.
     QList<QLineEdit*> criteria() const;

@@ -48,3 +48,12 @@ private:
     QByteArray m_text;
     std::vector<Entry> m_entries;
 };
+
+// The lines a list screen loads from an archive, in file order, each with its
+// record's 1-based position.
+struct LoadedLines
+{
+    ListLines lines;
+    // Empty when the whole archive was read; otherwise the lines read so far stay.
+    QString error;
+};

@@ -217,7 +217,7 @@ void ClientSearchTest::matching()
 
     const SearchCriteria search(typed);
     QCOMPARE(search.filledCount(), filled);
-    const ClientSearch::Found found = ClientSearch::run(search);
+    const LoadedLines found = ClientSearch::run(search);
     QVERIFY(found.error.isEmpty());
     QCOMPARE(positionsOf(found.lines), listed);
 }
@@ -252,7 +252,7 @@ void ClientSearchTest::eachBoxSearchesItsOwnField()
 
     QStringList typed(ClientSearch::BoxCount);
     typed[box] = QStringLiteral("XQ7");
-    const ClientSearch::Found found = ClientSearch::run(SearchCriteria(typed));
+    const LoadedLines found = ClientSearch::run(SearchCriteria(typed));
     QCOMPARE(positionsOf(found.lines), QList<qint64>{1});
 }
 

@@ -90,7 +90,7 @@ void RecontactTest::selection()
     QCOMPARE(Recontact::takes(stored.constData()), listed);
 
     writeArchive({client("Altra", no), stored});
-    const Recontact::Loaded loaded = Recontact::load();
+    const LoadedLines loaded = Recontact::load();
     QVERIFY(loaded.error.isEmpty());
     QCOMPARE(loaded.lines.size(), listed ? 1 : 0);
     if (listed)

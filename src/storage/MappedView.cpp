@@ -19,14 +19,11 @@ void MappedView::setDisabledForTests(bool disabled)
 #ifdef Q_OS_UNIX
 
 namespace {
-// The view being read on this thread, as the bus error handler sees it.
-struct ActiveView
-{
-    char* begin = nullptr;
-    char* end = nullptr;
-    volatile sig_atomic_t cutShort = 0;
-};
-thread_local ActiveView t_active;
+// The view being read on this thread, as the bus error handler sees it:
+// plain values, set up before any read, that need no initialising code.
+thread_local char* t_begin = nullptr;
+thread_local char* t_end = nullptr;
+thread_local volatile sig_atomic_t t_cutShort = 0;
 
 long s_pageSize = 0;
 struct sigaction s_previous;
@@ -36,13 +33,12 @@ struct sigaction s_previous;
 // and the read goes on; anything else goes to the handler that was there before.
 void onBusError(int, siginfo_t* info, void*)
 {
-    ActiveView& view = t_active;
     char* const address = static_cast<char*>(info->si_addr);
-    if (view.begin && address >= view.begin && address < view.end) {
-        char* const page = view.begin + (address - view.begin) / s_pageSize * s_pageSize;
-        if (::mmap(page, size_t(view.end - page), PROT_READ, MAP_FIXED | MAP_PRIVATE | MAP_ANONYMOUS, -1, 0) !=
+    if (t_begin && address >= t_begin && address < t_end) {
+        char* const page = t_begin + (address - t_begin) / s_pageSize * s_pageSize;
+        if (::mmap(page, size_t(t_end - page), PROT_READ, MAP_FIXED | MAP_PRIVATE | MAP_ANONYMOUS, -1, 0) !=
             MAP_FAILED) {
-            view.cutShort = 1;
+            t_cutShort = 1;
             return;
         }
     }
@@ -70,7 +66,7 @@ bool installHandler()
 
 MappedView::MappedView(FileIo::Handle handle, qint64 offset, qint64 size)
 {
-    if (s_disabled || size <= 0 || t_active.begin || !installHandler() || offset % s_pageSize != 0)
+    if (s_disabled || size <= 0 || t_begin || !installHandler() || offset % s_pageSize != 0)
         return;
     void* const data = ::mmap(nullptr, size_t(size), PROT_READ, MAP_SHARED, int(handle), off_t(offset));
     if (data == MAP_FAILED)
@@ -79,23 +75,23 @@ MappedView::MappedView(FileIo::Handle handle, qint64 offset, qint64 size)
     ::madvise(data, size_t(size), MADV_SEQUENTIAL);
     m_data = static_cast<char*>(data);
     m_size = size;
-    t_active.cutShort = 0;
-    t_active.end = m_data + m_size;
-    t_active.begin = m_data;
+    t_cutShort = 0;
+    t_end = m_data + m_size;
+    t_begin = m_data;
 }
 
 MappedView::~MappedView()
 {
     if (!m_data)
         return;
-    t_active.begin = nullptr;
-    t_active.end = nullptr;
+    t_begin = nullptr;
+    t_end = nullptr;
     ::munmap(m_data, size_t(m_size));
 }
 
 bool MappedView::cutShort() const
 {
-    return m_data && t_active.cutShort != 0;
+    return m_data && t_cutShort != 0;
 }
 
 qint64 MappedView::granularity()

@@ -11,8 +11,8 @@ class GridCells;
 // the postcode, the recontact flag and the attachments are left out.
 namespace ClientExport {
 QList<GridColumn> columns();
-// Adds the 25 cells of a stored client (TSchedaCliente::Size bytes), trimmed. The towns are joined to their provinces by
-// one space, so an empty province leaves a trailing space in the grid (the
-// spreadsheet file trims every cell).
+// Adds the 25 cells of a stored client (TSchedaCliente::Size bytes), trimmed.
+// The towns are joined to their provinces by one space, so an empty province
+// leaves a trailing space in the grid (the spreadsheet file trims every cell).
 void addCells(const char* record, GridCells& cells);
 } // namespace ClientExport

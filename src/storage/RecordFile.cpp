@@ -163,9 +163,9 @@ RecordFile::Status RecordFile::rewrite(const QString& fileName, int recordSize, 
 }
 
 namespace {
-// The records from index on, read in aligned blocks as the page cache holds
-// them; a record that straddles two blocks is put together in its own buffer.
-// Where the file cannot be mapped.
+// The records from index on, read in large blocks; a record that straddles two
+// blocks is put together in its own buffer. For scans that take most records,
+// and where the file cannot be mapped.
 RecordFile::Status readBlocks(FileIo::Handle handle, int recordSize, qint64 index, qint64 total,
                               const RecordFile::Selector& selects, const RecordFile::Visitor& visit)
 {
@@ -208,9 +208,15 @@ constexpr qint64 kMostTaken = 4;
 
 void prefetch(const char* record, const char* end, int recordSize)
 {
+#if defined(__GNUC__) || defined(__clang__)
     const char* const stop = qMin(record + recordSize, end);
     for (const char* line = record; line < stop; line += 64)
         __builtin_prefetch(line);
+#else
+    Q_UNUSED(record)
+    Q_UNUSED(end)
+    Q_UNUSED(recordSize)
+#endif
 }
 
 QString cutShort()

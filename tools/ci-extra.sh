@@ -23,16 +23,8 @@ build="${BRIVANTA_SANITIZE_BUILD_DIR:-$here/build-sanitize}"
 seconds="${BRIVANTA_FUZZ_SECONDS:-60}"
 
 packages="clang libclang-rt-14-dev"
-missing=""
-for p in $packages; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
-done
-if [ -n "$missing" ]; then
-    sudo_cmd=""
-    [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-    $sudo_cmd apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends $missing
-fi
+# shellcheck disable=SC2086 # one package a word
+sh "$here/tools/install-missing.sh" $packages
 
 jobs=$(nproc 2>/dev/null || echo 2)
 started=$(date +%s)

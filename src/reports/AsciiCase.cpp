@@ -78,20 +78,6 @@ bool AsciiCase::contains(QByteArrayView text, QByteArrayView loweredNeedle)
     return false;
 }
 
-int AsciiCase::compareFolded(QStringView a, QStringView b)
-{
-    const qsizetype common = qMin(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        if (a[i] == b[i])
-            continue;
-        const char16_t ua = upper(a[i].unicode());
-        const char16_t ub = upper(b[i].unicode());
-        if (ua != ub)
-            return ua < ub ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
 namespace {
 // Each byte's place in the folded order of the characters the code page gives
 // the bytes: a and A share one. Comparing places is comparing characters.

@@ -26,8 +26,7 @@ bool contains(QStringView text, QStringView loweredNeedle);
 // needle encoded the same way), where A-Z are the same bytes: a search can
 // match stored fields without decoding them.
 bool contains(QByteArrayView text, QByteArrayView loweredNeedle);
-// Orders texts with a-z compared as A-Z and every other UTF-16 unit by its code.
-int compareFolded(QStringView a, QStringView b);
-// The same for texts held as Windows-1252 bytes: the order of their texts.
+// Orders texts held as Windows-1252 bytes with a-z compared as A-Z and every
+// other character by its code.
 int compareFolded(QByteArrayView a, QByteArrayView b);
 } // namespace AsciiCase

@@ -1,10 +1,8 @@
 #include "reports/GridRows.h"
 
-#include "reports/AsciiCase.h"
 #include "reports/ListSort.h"
 #include "storage/Cp1252.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -88,30 +86,13 @@ void GridRows::sortByColumn(int column)
 {
     if (column < 0 || column >= m_columnCount || m_rows.size() < 2)
         return;
-    // Each row's key is made once; the keys decide nearly every comparison,
-    // the texts the rest, and the row's place breaks ties.
-    struct Keyed
-    {
-        ListSort::Key key;
-        QByteArrayView text;
-        size_t row;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(m_rows.size());
-    for (qsizetype r = 0; r < size(); ++r) {
-        const QByteArrayView text = stored(r, column);
-        keyed.push_back({ListSort::key(text), text, size_t(r)});
-    }
-    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
-        if (!(a.key == b.key))
-            return a.key < b.key;
-        const int order = AsciiCase::compareFolded(a.text, b.text);
-        return order != 0 ? order < 0 : a.row < b.row;
-    });
-
+    std::vector<QByteArrayView> texts;
+    texts.reserve(m_rows.size());
+    for (qsizetype r = 0; r < size(); ++r)
+        texts.push_back(stored(r, column));
     std::vector<qsizetype> sorted;
     sorted.reserve(m_rows.size());
-    for (const Keyed& k : keyed)
-        sorted.push_back(m_rows[k.row]);
+    for (const size_t row : ListSort::order(texts))
+        sorted.push_back(m_rows[row]);
     m_rows.swap(sorted);
 }

@@ -2,7 +2,6 @@
 
 #include "app/Text.h"
 #include "storage/CountedText.h"
-#include "storage/Cp1252.h"
 
 #include <QVarLengthArray>
 #include <algorithm>

@@ -1,10 +1,8 @@
 #include "reports/ListLines.h"
 
-#include "reports/AsciiCase.h"
 #include "reports/ListSort.h"
 #include "storage/Cp1252.h"
 
-#include <algorithm>
 #include <optional>
 
 void ListLines::append(QStringView line, qint64 position)
@@ -44,23 +42,13 @@ QString ListLines::line(qsizetype row) const
 
 void ListLines::sortFolded()
 {
-    struct Keyed
-    {
-        ListSort::Key key;
-        Entry entry;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(m_entries.size());
+    std::vector<QByteArrayView> texts;
+    texts.reserve(m_entries.size());
     for (qsizetype row = 0; row < size(); ++row)
-        keyed.push_back({ListSort::key(stored(row)), m_entries[size_t(row)]});
-    const QByteArrayView text(m_text);
-    std::sort(keyed.begin(), keyed.end(), [text](const Keyed& a, const Keyed& b) {
-        if (!(a.key == b.key))
-            return a.key < b.key;
-        const int order = AsciiCase::compareFolded(text.sliced(a.entry.offset, a.entry.length),
-                                                   text.sliced(b.entry.offset, b.entry.length));
-        return order != 0 ? order < 0 : a.entry.position < b.entry.position;
-    });
-    for (size_t i = 0; i < keyed.size(); ++i)
-        m_entries[i] = keyed[i].entry;
+        texts.push_back(stored(row));
+    std::vector<Entry> sorted;
+    sorted.reserve(m_entries.size());
+    for (const size_t row : ListSort::order(texts))
+        sorted.push_back(m_entries[row]);
+    m_entries.swap(sorted);
 }

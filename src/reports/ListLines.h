@@ -35,7 +35,8 @@ public:
     qint64 position(qsizetype row) const { return m_entries[size_t(row)].position; }
 
     // Ascending order of the texts, a-z compared as A-Z and every other unit by
-    // its code; lines that compare equal keep the order of their records.
+    // its code; lines that compare equal keep their order, which is that of
+    // their records since lists are made in file order.
     void sortFolded();
 
 private:

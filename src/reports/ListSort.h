@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <QStringView>
 #include <QtGlobal>
+#include <vector>
 
 // The order of sorted lists and of the grid sort: a-z compared as A-Z, every
 // other UTF-16 unit by its code, whatever the machine's locale. Each line gets
@@ -20,8 +20,11 @@ struct Key
     friend bool operator==(const Key& a, const Key& b) { return a.high == b.high && a.low == b.low; }
 };
 
+// The key of a line held as its Windows-1252 bytes (ListLines, GridRows).
 // When the keys of two lines differ they order the lines as their texts do.
-Key key(QStringView line);
-// The key of a line held as its Windows-1252 bytes (ListLines): that of its text.
 Key key(QByteArrayView stored);
+
+// Where each text goes in that order: the indices of texts, sorted. Texts that
+// compare equal keep their order.
+std::vector<size_t> order(const std::vector<QByteArrayView>& texts);
 } // namespace ListSort

@@ -348,6 +348,9 @@ def pictures():
                  'applica', 'globo', 'info', 'manuale', 'imminenti'):
         found[name] = icon(name)
     found['controlla'] = icon('controlla', '#E3C77A', GOLD, '#FFFFFF')
+    # The grid screens' help and exit commands are round icons beside the spreadsheet one.
+    found['icona_guida'] = icon('guida')
+    found['icona_esci'] = icon('esci')
     found['whatsapp'] = whatsapp()
     found['excel'] = spreadsheet()
     found['logo'] = logo()

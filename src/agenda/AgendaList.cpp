@@ -9,8 +9,8 @@ ListLines AgendaList::imminentLines(const QDate& today)
 {
     const AgendaSelection::Rule imminent = AgendaSelection::imminent(today);
     ListLines lines;
-    RecordFile::forEach(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size, imminent,
-                        [&](qint64 index, const char* record) {
+    RecordFile::forEach(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size, AgendaSelection::unfulfilled,
+                        imminent, [&](qint64 index, const char* record) {
                             appendLine(lines, index + 1, record);
                             return true;
                         });

@@ -45,11 +45,14 @@ std::optional<int> wholeNumber(QByteArrayView text)
 }
 } // namespace
 
+const RecordFile::Sieve AgendaSelection::unfulfilled{
+    [](const char* record) { return CountedText::same(trimmedField(record, Field::Ottemperata), "No"); }};
+
 AgendaSelection::Rule AgendaSelection::imminent(const QDate& today)
 {
     const qint64 todayNumber = today.toJulianDay();
     return [todayNumber](const char* record) {
-        if (!CountedText::same(trimmedField(record, Field::Ottemperata), "No"))
+        if (!unfulfilled.passes(record))
             return false;
         // Only digits and "/" make a date, so reading the bytes as Latin-1 is exact here.
         const QDate date = Text::parseDate(QString::fromLatin1(trimmedField(record, Field::Data)));

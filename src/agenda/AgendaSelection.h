@@ -19,6 +19,9 @@ using Rule = RecordFile::Selector;
 // "dd/mm/yyyy" or notice days that are not a whole number make the record not
 // imminent; the records after it are judged as usual.
 Rule imminent(const QDate& today);
+// Passes the records whose flag, trimmed, is exactly "No": the only ones
+// imminent ever takes, and few of an archive that has been in use for years.
+extern const RecordFile::Sieve unfulfilled;
 // The stored date, trimmed, is day as "dd/mm/yyyy" text; any flag.
 Rule onDay(const QDate& day);
 // The stored date's month (characters 4-5) and year (7-10), compared as

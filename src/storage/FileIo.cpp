@@ -256,6 +256,16 @@ qint64 FileIo::size(Handle handle)
     return st.st_size;
 }
 
+bool FileIo::stamp(Handle handle, Stamp* stamp)
+{
+    struct stat st;
+    if (::fstat(int(handle), &st) != 0)
+        return false;
+    const auto ns = [](const struct timespec& t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
+    *stamp = {quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size), ns(st.st_mtim), ns(st.st_ctim)};
+    return true;
+}
+
 qint64 FileIo::readAt(Handle handle, qint64 offset, char* data, qint64 size)
 {
     qint64 done = 0;
@@ -413,6 +423,23 @@ qint64 FileIo::size(Handle handle)
     if (!GetFileSizeEx(native(handle), &size))
         return -1;
     return size.QuadPart;
+}
+
+bool FileIo::stamp(Handle handle, Stamp* stamp)
+{
+    BY_HANDLE_FILE_INFORMATION info;
+    FILE_BASIC_INFO basic;
+    if (!GetFileInformationByHandle(native(handle), &info) ||
+        !GetFileInformationByHandleEx(native(handle), FileBasicInfo, &basic, sizeof basic))
+        return false;
+    // File times count 100 ns steps since 1601.
+    const auto ns = [](qint64 ticks) { return (ticks - Q_INT64_C(116444736000000000)) * 100; };
+    stamp->device = info.dwVolumeSerialNumber;
+    stamp->file = (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    stamp->size = qint64((quint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
+    stamp->modifiedNs = ns(basic.LastWriteTime.QuadPart);
+    stamp->changedNs = ns(basic.ChangeTime.QuadPart);
+    return true;
 }
 
 qint64 FileIo::readAt(Handle handle, qint64 offset, char* data, qint64 size)

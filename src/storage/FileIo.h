@@ -36,6 +36,28 @@ bool flush(Handle handle);
 bool flushFolderOf(const QString& path);
 bool truncate(Handle handle, qint64 size);
 
+// What tells one state of a file from another without reading it: which file
+// it is, its size, and when its content and its metadata last changed
+// (nanoseconds since 1970). Every write moves the times on, so equal stamps
+// mean equal content, unless the file changed again within the file system's
+// timestamp granularity of the time it shows.
+struct Stamp
+{
+    quint64 device = 0;
+    quint64 file = 0;
+    qint64 size = -1;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+    friend bool operator==(const Stamp& a, const Stamp& b)
+    {
+        return a.device == b.device && a.file == b.file && a.size == b.size && a.modifiedNs == b.modifiedNs &&
+               a.changedNs == b.changedNs;
+    }
+    friend bool operator!=(const Stamp& a, const Stamp& b) { return !(a == b); }
+};
+// False when the system cannot tell.
+bool stamp(Handle handle, Stamp* stamp);
+
 enum class Lock { Taken, TimedOut, Unsupported, Failed };
 // The writers' exclusive lock, held until unlock or close: an open-file
 // lock on one byte far beyond any real end of file, so readers never meet it.

@@ -5,6 +5,9 @@
 #include "storage/MappedView.h"
 #include "storage/RollbackJournal.h"
 
+#include <QDateTime>
+
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -12,6 +15,9 @@ namespace {
 constexpr qint64 kBlockSize = 1 << 20;
 constexpr qint64 kWindowSize = 16 << 20;
 int s_lockWaitMs = RecordFile::LockWaitMs;
+
+// What sieves found in the file no longer holds once it is written.
+void forgetKept(const QString& path);
 
 QString failure(const char* what)
 {
@@ -38,6 +44,7 @@ public:
         if (m_handle == FileIo::InvalidHandle)
             return;
         if (use == Use::Write) {
+            m_written = true;
             m_error = lock();
             if (m_error.isEmpty())
                 m_error = RollbackJournal::restore(m_handle, m_path, m_recordSize);
@@ -45,9 +52,15 @@ public:
             // What cannot be put back now is put back by the next writer.
             RollbackJournal::restore(m_handle, m_path, m_recordSize);
             FileIo::unlock(m_handle);
+            m_written = true;
         }
     }
-    ~OpenArchive() { FileIo::close(m_handle); }
+    ~OpenArchive()
+    {
+        FileIo::close(m_handle);
+        if (m_written)
+            forgetKept(m_path);
+    }
     Q_DISABLE_COPY_MOVE(OpenArchive)
 
     bool isOpen() const { return m_handle != FileIo::InvalidHandle && m_error.isEmpty(); }
@@ -86,6 +99,7 @@ private:
     int m_recordSize;
     QString m_error;
     FileIo::Handle m_handle = FileIo::InvalidHandle;
+    bool m_written = false;
 };
 } // namespace
 
@@ -163,16 +177,21 @@ RecordFile::Status RecordFile::rewrite(const QString& fileName, int recordSize, 
 }
 
 namespace {
+// The selections below take a record's index and bytes; a scan without one
+// takes every record.
+const auto everyRecord = [](qint64, const char*) { return true; };
+
 // The records from index on, read in large blocks; a record that straddles two
 // blocks is put together in its own buffer. For scans that take most records,
 // and where the file cannot be mapped.
-RecordFile::Status readBlocks(FileIo::Handle handle, int recordSize, qint64 index, qint64 total,
-                              const RecordFile::Selector& selects, const RecordFile::Visitor& visit)
+template <class Selects>
+RecordFile::Status readBlocks(FileIo::Handle handle, int recordSize, qint64 index, qint64 total, const Selects& selects,
+                              const RecordFile::Visitor& visit)
 {
     const qint64 end = total * recordSize;
     std::vector<char> block(size_t(qMin(kBlockSize, end)));
     std::vector<char> straddling(static_cast<size_t>(recordSize));
-    const auto offer = [&](const char* record) { return (selects && !selects(record)) || visit(index, record); };
+    const auto offer = [&](const char* record) { return !selects(index, record) || visit(index, record); };
     qint64 carried = 0;
     for (qint64 start = index * recordSize; start < end; start += kBlockSize) {
         const qint64 bytes = qMin(kBlockSize, end - start);
@@ -223,28 +242,33 @@ QString cutShort()
 {
     return QStringLiteral("read: the file was cut short while it was read");
 }
-} // namespace
 
-RecordFile::Status RecordFile::forEach(const QString& fileName, int recordSize, const Visitor& visit)
+// One record of a mapped view offered to the selection where it lies, and
+// copied for the visitor if taken: what the visitor keeps never comes from a
+// page another program may take away meanwhile.
+enum class Offered { Skipped, Taken, Stop, CutShort };
+template <class Selects>
+Offered offerMapped(const MappedView& view, qint64 index, const char* record, std::vector<char>& copy,
+                    const Selects& selects, const RecordFile::Visitor& visit)
 {
-    return forEach(fileName, recordSize, Selector(), visit);
+    if (!selects(index, record))
+        return view.cutShort() ? Offered::CutShort : Offered::Skipped;
+    std::memcpy(copy.data(), record, copy.size());
+    if (view.cutShort())
+        return Offered::CutShort;
+    return visit(index, copy.data()) ? Offered::Taken : Offered::Stop;
 }
 
-RecordFile::Status RecordFile::forEach(const QString& fileName, int recordSize, const Selector& selects,
-                                       const Visitor& visit)
+// Every whole record of the open file, in file order.
+template <class Selects>
+RecordFile::Status scanAll(FileIo::Handle handle, int recordSize, qint64 total, const Selects& selects,
+                           const RecordFile::Visitor& visit)
 {
-    OpenArchive file(fileName, recordSize, OpenArchive::Use::Read);
-    if (!file.isOpen())
-        return {file.error()};
-    const qint64 total = file.count();
-    if (total < 0)
-        return {failure("size")};
     // The file is mapped a window of whole records at a time, so that the
     // selection reads the cached pages where they are and only the records it
-    // takes are copied. The visitor gets that copy: what it keeps never comes
-    // from a page another program may take away meanwhile. A selection that
-    // takes many records of a window has them copied anyway, and reading the
-    // rest in blocks is then cheaper than mapping it.
+    // takes are copied. A selection that takes many records of a window has
+    // them copied anyway, and reading the rest in blocks is then cheaper
+    // than mapping it.
     const qint64 granularity = MappedView::granularity();
     const qint64 perWindow = qMax<qint64>(1, kWindowSize / recordSize);
     std::vector<char> copy(static_cast<size_t>(recordSize));
@@ -252,33 +276,176 @@ RecordFile::Status RecordFile::forEach(const QString& fileName, int recordSize, 
         const qint64 first = index * recordSize;
         const qint64 start = first / granularity * granularity;
         const qint64 last = qMin(total, index + perWindow);
-        const MappedView view(file.handle(), start, last * recordSize - start);
+        const MappedView view(handle, start, last * recordSize - start);
         if (!view.isValid())
-            return readBlocks(file.handle(), recordSize, index, total, selects, visit);
+            return readBlocks(handle, recordSize, index, total, selects, visit);
         const char* const windowEnd = view.data() + (last * recordSize - start);
         const qint64 windowFirst = index;
         qint64 taken = 0;
         for (const char* record = view.data() + (first - start); index < last; ++index, record += recordSize) {
             prefetch(record + kPrefetchAhead * recordSize, windowEnd, recordSize);
-            if (selects && !selects(record)) {
-                if (view.cutShort())
-                    return {cutShort()};
-                continue;
-            }
-            ++taken;
-            std::memcpy(copy.data(), record, size_t(recordSize));
-            if (view.cutShort())
-                return {cutShort()};
-            if (!visit(index, copy.data()))
+            switch (offerMapped(view, index, record, copy, selects, visit)) {
+            case Offered::Skipped:
+                break;
+            case Offered::Taken:
+                ++taken;
+                break;
+            case Offered::Stop:
                 return {};
+            case Offered::CutShort:
+                return {cutShort()};
+            }
         }
         // Zeros past a new end in its last page raise no fault.
-        if (FileIo::size(file.handle()) < last * recordSize)
+        if (FileIo::size(handle) < last * recordSize)
             return {cutShort()};
         if (taken * kMostTaken > index - windowFirst)
-            return readBlocks(file.handle(), recordSize, index, total, selects, visit);
+            return readBlocks(handle, recordSize, index, total, selects, visit);
     }
     return {};
+}
+
+// The records at the given indexes, each read on its own: for a few records
+// spread over a large file, cheaper than mapping the pages around them.
+template <class Selects>
+RecordFile::Status scanSome(FileIo::Handle handle, int recordSize, const std::vector<qint64>& indexes,
+                            const Selects& selects, const RecordFile::Visitor& visit)
+{
+    std::vector<char> record(static_cast<size_t>(recordSize));
+    for (const qint64 index : indexes) {
+        const qint64 read = FileIo::readAt(handle, index * recordSize, record.data(), recordSize);
+        if (read < 0)
+            return {failure("read")};
+        if (read < recordSize)
+            return {cutShort()};
+        if (selects(index, record.data()) && !visit(index, record.data()))
+            return {};
+    }
+    return {};
+}
+
+// The positions a sieve passed in one file, as the file was when they were found.
+struct Kept
+{
+    QString path;
+    int recordSize;
+    const RecordFile::Sieve* sieve;
+    FileIo::Stamp stamp;
+    std::vector<qint64> indexes;
+};
+// One for each archive and sieve in use, and a few more; the oldest goes first.
+constexpr size_t kKeptFiles = 8;
+// A file whose content changed this recently may change again without its
+// times showing it, on file systems that keep coarse times (FAT: two
+// seconds), so what a sieve found in it is not kept.
+constexpr qint64 kSettledNs = Q_INT64_C(3000000000);
+
+// The program's scans all run on its one thread.
+std::vector<Kept>& kept()
+{
+    static std::vector<Kept> files;
+    return files;
+}
+
+bool sameKey(const Kept& kept, const QString& path, int recordSize, const RecordFile::Sieve& sieve)
+{
+    return kept.path == path && kept.recordSize == recordSize && kept.sieve == &sieve;
+}
+
+const Kept* keptFor(const QString& path, int recordSize, const RecordFile::Sieve& sieve)
+{
+    for (const Kept& k : kept())
+        if (sameKey(k, path, recordSize, sieve))
+            return &k;
+    return nullptr;
+}
+
+template <class Which> void forget(const Which& which)
+{
+    std::vector<Kept>& files = kept();
+    files.erase(std::remove_if(files.begin(), files.end(), which), files.end());
+}
+
+void forgetKept(const QString& path)
+{
+    forget([&](const Kept& k) { return k.path == path; });
+}
+
+// Opens the archive for reading and hands it to scan with its number of whole records.
+template <class Scan> RecordFile::Status scanArchive(const QString& fileName, int recordSize, const Scan& scan)
+{
+    OpenArchive file(fileName, recordSize, OpenArchive::Use::Read);
+    if (!file.isOpen())
+        return {file.error()};
+    const qint64 total = file.count();
+    if (total < 0)
+        return {failure("size")};
+    return scan(file, total);
+}
+} // namespace
+
+RecordFile::Status RecordFile::forEach(const QString& fileName, int recordSize, const Visitor& visit)
+{
+    return scanArchive(fileName, recordSize, [&](const OpenArchive& file, qint64 total) {
+        return scanAll(file.handle(), recordSize, total, everyRecord, visit);
+    });
+}
+
+RecordFile::Status RecordFile::forEach(const QString& fileName, int recordSize, const Selector& selects,
+                                       const Visitor& visit)
+{
+    if (!selects)
+        return forEach(fileName, recordSize, visit);
+    return scanArchive(fileName, recordSize, [&](const OpenArchive& file, qint64 total) {
+        return scanAll(
+            file.handle(), recordSize, total, [&](qint64, const char* record) { return selects(record); }, visit);
+    });
+}
+
+RecordFile::Status RecordFile::forEach(const QString& fileName, int recordSize, const Sieve& sieve,
+                                       const Selector& selects, const Visitor& visit)
+{
+    return scanArchive(fileName, recordSize, [&](const OpenArchive& file, qint64 total) -> Status {
+        FileIo::Stamp before;
+        const bool stamped = FileIo::stamp(file.handle(), &before);
+        if (const Kept* found = keptFor(file.path(), recordSize, sieve); stamped && found && found->stamp == before)
+            return scanSome(
+                file.handle(), recordSize, found->indexes,
+                [&](qint64, const char* record) { return sieve.passes(record) && (!selects || selects(record)); },
+                visit);
+
+        // What was kept of an earlier state of the file goes, whatever this scan keeps.
+        forget([&](const Kept& k) { return sameKey(k, file.path(), recordSize, sieve); });
+        Kept found{file.path(), recordSize, &sieve, before, {}};
+        bool whole = true;
+        const Status status = scanAll(
+            file.handle(), recordSize, total,
+            [&](qint64 index, const char* record) {
+                if (!sieve.passes(record))
+                    return false;
+                found.indexes.push_back(index);
+                return !selects || selects(record);
+            },
+            [&](qint64 index, const char* record) { return whole = visit(index, record); });
+        // Kept only from a whole scan of a file that stayed as it was throughout
+        // and had settled before, and only when few records passed: reading many
+        // records one by one is no faster than reading them all.
+        FileIo::Stamp after;
+        if (status.ok() && whole && stamped && FileIo::stamp(file.handle(), &after) && after == before &&
+            QDateTime::currentMSecsSinceEpoch() * 1000000 - before.modifiedNs >= kSettledNs &&
+            qint64(found.indexes.size()) * kMostTaken <= total) {
+            if (kept().size() == kKeptFiles)
+                kept().erase(kept().begin());
+            kept().push_back(std::move(found));
+        }
+        return status;
+    });
+}
+
+qint64 RecordFile::keptForTests(const QString& fileName, int recordSize, const Sieve& sieve)
+{
+    const Kept* found = keptFor(DataFolder::filePath(fileName), recordSize, sieve);
+    return found ? qint64(found->indexes.size()) : -1;
 }
 
 void RecordFile::setLockWaitForTests(int milliseconds)
@@ -289,4 +456,5 @@ void RecordFile::setLockWaitForTests(int milliseconds)
 void RecordFile::resetForTests()
 {
     s_lockWaitMs = LockWaitMs;
+    kept().clear();
 }

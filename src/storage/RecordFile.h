@@ -14,14 +14,15 @@
 // back to the last whole record, a rewrite puts the old record back (or leaves
 // its rollback journal, so that the next action on the file puts it back).
 namespace RecordFile {
-template <class T>
-struct Result {
+template <class T> struct Result
+{
     std::optional<T> value;
     QString error;
     explicit operator bool() const { return value.has_value(); }
     const T& operator*() const { return *value; }
 };
-struct Status {
+struct Status
+{
     QString error;
     bool ok() const { return error.isEmpty(); }
     explicit operator bool() const { return ok(); }
@@ -48,10 +49,30 @@ Status forEach(const QString& fileName, int recordSize, const Visitor& visit);
 using Selector = std::function<bool(const char* record)>;
 Status forEach(const QString& fileName, int recordSize, const Selector& selects, const Visitor& visit);
 
+// A test of a stored record's bytes alone that most records of a large
+// archive fail, an unticked flag say. A scan through a sieve offers its
+// selector only the records the sieve passes, and keeps where they were: the
+// next scans through the same sieve read only those records, for as long as
+// the file's stamp (which file, its size and times) shows it unchanged. The
+// stamp, not this program's own writes, is what counts, since another
+// workstation or program may change the file at any time. Nothing is kept
+// from a scan stopped early, from a file changed during the scan or just
+// before it, or when the sieve passes many of its records.
+// A sieve is one object for the whole run; its address tells it apart.
+struct Sieve
+{
+    bool (*passes)(const char* record);
+};
+Status forEach(const QString& fileName, int recordSize, const Sieve& sieve, const Selector& selects,
+               const Visitor& visit);
+
 // How long a write waits for another workstation's write to end before it
 // fails, rather than freezing the program.
 constexpr int LockWaitMs = 5000;
 // Test seam: wait this long instead.
 void setLockWaitForTests(int milliseconds);
+// Test seam: how many records' places are kept for the file and the sieve,
+// or -1 when none are.
+qint64 keptForTests(const QString& fileName, int recordSize, const Sieve& sieve);
 void resetForTests();
 } // namespace RecordFile

@@ -2,12 +2,16 @@
 #include "appointments/AppointmentTesting.h"
 #include "reportengine/PdfText.h"
 
+#include "agenda/AgendaSelection.h"
 #include "agenda/TfrmAgenda.h"
 #include "app/TfrmAvvio.h"
 #include "appointments/TfrmArchivio_Scadenze.h"
 #include "appointments/TfrmWhatsApp_Message.h"
+#include "storage/RecordFile.h"
 #include "storage/TSchedaAppuntamento.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -236,6 +240,37 @@ private Q_SLOTS:
 
         QCOMPARE(SoundPlayer::playedCount(), 2);
         QVERIFY(SoundPlayer::playing());
+    }
+
+    void showingAgainSeesAnotherWorkstationsChange()
+    {
+        // An archive in use for a while: the agenda reads again only the
+        // appointments not yet fulfilled, until the file changes.
+        QList<Stored> before{{"10/05/2024", "10:00", "0", no, "Rossi"}, {"10/05/2024", "11:00", "0", yes, "Verdi"}};
+        for (int i = 0; i < 6; ++i)
+            before.append({"02/05/2024", "09:00", "0", yes, "Fatto"});
+        const auto settle = [&] {
+            QFile f(m_fixture.path(TSchedaAppuntamento::fileName()));
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600), QFileDevice::FileModificationTime));
+        };
+        store(before);
+        settle();
+        for (int showing = 0; showing < 2; ++showing) {
+            showAgenda();
+            QCOMPARE(clients(), QStringList{"Rossi"});
+            QCOMPARE(RecordFile::keptForTests(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
+                                              AgendaSelection::unfulfilled),
+                     1);
+            QTest::mouseClick(frmAgenda->imgEsci, Qt::LeftButton);
+        }
+
+        // Another workstation unticks Verdi's appointment: same size, the
+        // flag rewritten in place.
+        before[1].flag = no;
+        store(before);
+        showAgenda();
+        QCOMPARE(clients(), (QStringList{"Rossi", "Verdi"}));
     }
 
     void clickFillsTheFourLabels()

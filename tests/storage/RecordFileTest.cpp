@@ -3,11 +3,14 @@
 #include "app/DataFolder.h"
 #include "storage/MappedView.h"
 #include "storage/RecordFile.h"
+#include "storage/TSchedaAppuntamento.h"
 #include "storage/TSchedaCliente.h"
 #include "storage/TSchedaTrattamento.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -57,6 +60,7 @@ private Q_SLOTS:
     void cleanup()
     {
         MappedView::setDisabledForTests(false);
+        RecordFile::resetForTests();
         DataFolder::resetForTests();
         m_dir.reset();
     }
@@ -258,6 +262,154 @@ private Q_SLOTS:
         QVERIFY(!status.ok());
         QCOMPARE(visits, wholeLeft);
         QCOMPARE(whole, wholeLeft);
+    }
+
+    // The file as another program leaves it: changed now, or long settled.
+    void setModified(const QString& name, const QDateTime& when) const
+    {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(when, QFileDevice::FileModificationTime));
+    }
+
+    void writeAt(const QString& name, qint64 offset, const QByteArray& bytes) const
+    {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek(offset));
+        QCOMPARE(f.write(bytes), bytes.size());
+    }
+
+    // The indexes a sieved scan visits, each checked against its own bytes.
+    static QList<qint64> sievedVisits(const QString& name, int size, const RecordFile::Sieve& sieve,
+                                      const RecordFile::Selector& selects, RecordFile::Status* status = nullptr)
+    {
+        QList<qint64> visited;
+        const RecordFile::Status s = RecordFile::forEach(name, size, sieve, selects, [&](qint64 i, const char* record) {
+            visited.append(QByteArray(record, size) == numbered(size, int(i)) ? i : -1 - i);
+            return true;
+        });
+        if (status)
+            *status = s;
+        else
+            [&] { QVERIFY2(s.ok(), qPrintable(s.error)); }();
+        return visited;
+    }
+
+    void sievedScanKeepsPlacesWhileTheFileIsUnchanged_data()
+    {
+        QTest::addColumn<bool>("mapped");
+        QTest::newRow("mapped") << true;
+        QTest::newRow("read in blocks") << false;
+    }
+
+    void sievedScanKeepsPlacesWhileTheFileIsUnchanged()
+    {
+        QFETCH(bool, mapped);
+        MappedView::setDisabledForTests(!mapped);
+        // numbered() starts record n with byte (n * 31) % 251: the sieve passes
+        // six records in 251, in both of the file's mapped windows.
+        static const RecordFile::Sieve rare{[](const char* record) { return uchar(record[0]) % 50 == 0; }};
+        const auto odd = [](const char* record) { return uchar(record[1]) % 2 == 1; };
+        const auto wanted = [](int records, const QSet<qint64>& numbers) {
+            QList<qint64> indexes;
+            for (int i = 0; i < records; ++i)
+                if ((i * 31) % 251 % 50 == 0 && (i * 31 + 1) % 251 % 2 == 1)
+                    indexes.append(i);
+            for (qint64 n : numbers)
+                indexes.append(n);
+            std::sort(indexes.begin(), indexes.end());
+            return indexes;
+        };
+        const int size = TSchedaAppuntamento::Size;
+        const int records = 15000;
+        const QString name = TSchedaAppuntamento::fileName();
+        QByteArray bytes;
+        for (int i = 0; i < records; ++i)
+            bytes += numbered(size, i);
+        setContents(name, bytes);
+        const QDateTime settled = QDateTime::currentDateTimeUtc().addSecs(-3600);
+
+        // Just written: read through, nothing kept, since the file may still
+        // change without its time showing it.
+        QCOMPARE(sievedVisits(name, size, rare, odd), wanted(records, {}));
+        QCOMPARE(RecordFile::keptForTests(name, size, rare), -1);
+
+        // Settled: the places the sieve passed are kept, and the next scans
+        // visit the same records.
+        setModified(name, settled);
+        QCOMPARE(sievedVisits(name, size, rare, odd), wanted(records, {}));
+        const qint64 passed = RecordFile::keptForTests(name, size, rare);
+        qint64 passing = 0;
+        for (int i = 0; i < records; ++i)
+            passing += (i * 31) % 251 % 50 == 0;
+        QCOMPARE(passed, passing);
+        QCOMPARE(sievedVisits(name, size, rare, odd), wanted(records, {}));
+
+        // Another program puts a record the sieve passes where there was none
+        // (record 14000's bytes become those of 34, which both pass): seen at once.
+        const int passer = 34;
+        writeAt(name, qint64(14000) * size, numbered(size, passer));
+        QList<qint64> visited = sievedVisits(name, size, rare, odd);
+        QVERIFY(visited.contains(-1 - 14000));
+        QCOMPARE(RecordFile::keptForTests(name, size, rare), -1);
+
+        // Another program appends one, then the file settles again.
+        setContents(name, bytes + numbered(size, passer));
+        setModified(name, settled);
+        QVERIFY(sievedVisits(name, size, rare, odd).contains(-1 - records));
+        QCOMPARE(RecordFile::keptForTests(name, size, rare), passed + 1);
+
+        // This program's own rewrite forgets what was kept, however coarse
+        // the file system's times.
+        QVERIFY(RecordFile::rewrite(name, size, 7000, numbered(size, passer)));
+        QCOMPARE(RecordFile::keptForTests(name, size, rare), -1);
+        setModified(name, settled);
+        visited = sievedVisits(name, size, rare, odd);
+        QVERIFY(visited.contains(-1 - 7000));
+        QVERIFY(visited.contains(-1 - records));
+
+        // A scan stopped early keeps nothing.
+        QVERIFY(RecordFile::rewrite(name, size, 7000, numbered(size, 7000)));
+        setModified(name, settled);
+        QVERIFY(RecordFile::forEach(name, size, rare, odd, [](qint64, const char*) { return false; }));
+        QCOMPARE(RecordFile::keptForTests(name, size, rare), -1);
+
+        // Another program cuts the file short during a scan of the kept
+        // places: the scan stops with an error, and every record it gave was
+        // whole and before the cut.
+        QVERIFY(!sievedVisits(name, size, rare, odd).isEmpty());
+        QVERIFY(RecordFile::keptForTests(name, size, rare) >= 0);
+        const qint64 cut = 5000;
+        qint64 visits = 0;
+        qint64 whole = 0;
+        const RecordFile::Status status = RecordFile::forEach(name, size, rare, odd, [&](qint64 i, const char* record) {
+            if (visits++ == 0)
+                QFile::resize(path(name), cut * size);
+            if (i < cut && QByteArray(record, size) == numbered(size, int(i)))
+                ++whole;
+            return true;
+        });
+        QVERIFY(!status.ok());
+        QCOMPARE(whole, visits);
+        QVERIFY(visits > 1 && visits < passed);
+    }
+
+    void sieveThatPassesManyKeepsNothing()
+    {
+        static const RecordFile::Sieve most{[](const char* record) { return uchar(record[0]) % 3 != 0; }};
+        const int size = 100;
+        const QString name = QStringLiteral("Archivio.pro");
+        QByteArray bytes;
+        for (int i = 0; i < 1000; ++i)
+            bytes += numbered(size, i);
+        setContents(name, bytes);
+        setModified(name, QDateTime::currentDateTimeUtc().addSecs(-3600));
+        qsizetype passing = 0;
+        for (int i = 0; i < 1000; ++i)
+            passing += (i * 31) % 251 % 3 != 0;
+        QCOMPARE(sievedVisits(name, size, most, {}).size(), passing);
+        QCOMPARE(RecordFile::keptForTests(name, size, most), -1);
     }
 
     void archiveThatCannotBeOpenedIsNeverEmptied_data()

@@ -14,6 +14,7 @@ namespace AgendaList {
 // ends the list there, with the lines read before it.
 ListLines imminentLines(const QDate& today);
 // Appends the line of one stored appointment (TSchedaAppuntamento::Size bytes),
-// made from its stored fields without decoding the record.
+// made from its stored fields without decoding the record. It reads only the
+// fields the agenda's sieve hands over (AgendaSelection::unfulfilled).
 void appendLine(ListLines& lines, qint64 position, const char* record);
 } // namespace AgendaList

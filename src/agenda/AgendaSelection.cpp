@@ -46,7 +46,12 @@ std::optional<int> wholeNumber(QByteArrayView text)
 } // namespace
 
 const RecordFile::Sieve AgendaSelection::unfulfilled{
-    [](const char* record) { return CountedText::same(trimmedField(record, Field::Ottemperata), "No"); }};
+    [](const char* record) { return CountedText::same(trimmedField(record, Field::Ottemperata), "No"); },
+    {TSchedaAppuntamento::spec(Field::Ottemperata), TSchedaAppuntamento::spec(Field::Data),
+     TSchedaAppuntamento::spec(Field::Avviso), TSchedaAppuntamento::spec(Field::OreApp),
+     TSchedaAppuntamento::spec(Field::MinutiApp), TSchedaAppuntamento::spec(Field::Ora),
+     TSchedaAppuntamento::spec(Field::Contatto), TSchedaAppuntamento::spec(Field::Cel),
+     TSchedaAppuntamento::spec(Field::Causale), TSchedaAppuntamento::spec(Field::Importo)}};
 
 AgendaSelection::Rule AgendaSelection::imminent(const QDate& today)
 {

@@ -21,6 +21,7 @@ using Rule = RecordFile::Selector;
 Rule imminent(const QDate& today);
 // Passes the records whose flag, trimmed, is exactly "No": the only ones
 // imminent ever takes, and few of an archive that has been in use for years.
+// Its fields are those imminent and the agenda's lines read.
 extern const RecordFile::Sieve unfulfilled;
 // The stored date, trimmed, is day as "dd/mm/yyyy" text; any flag.
 Rule onDay(const QDate& day);

@@ -1,6 +1,7 @@
 #include "storage/RecordFile.h"
 
 #include "app/DataFolder.h"
+#include "storage/CountedText.h"
 #include "storage/FileIo.h"
 #include "storage/MappedView.h"
 #include "storage/RollbackJournal.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -305,26 +307,7 @@ RecordFile::Status scanAll(FileIo::Handle handle, int recordSize, qint64 total, 
     return {};
 }
 
-// The records at the given indexes, each read on its own: for a few records
-// spread over a large file, cheaper than mapping the pages around them.
-template <class Selects>
-RecordFile::Status scanSome(FileIo::Handle handle, int recordSize, const std::vector<qint64>& indexes,
-                            const Selects& selects, const RecordFile::Visitor& visit)
-{
-    std::vector<char> record(static_cast<size_t>(recordSize));
-    for (const qint64 index : indexes) {
-        const qint64 read = FileIo::readAt(handle, index * recordSize, record.data(), recordSize);
-        if (read < 0)
-            return {failure("read")};
-        if (read < recordSize)
-            return {cutShort()};
-        if (selects(index, record.data()) && !visit(index, record.data()))
-            return {};
-    }
-    return {};
-}
-
-// The positions a sieve passed in one file, as the file was when they were found.
+// What a sieve passed in one file, as the file was when it passed them.
 struct Kept
 {
     QString path;
@@ -332,18 +315,27 @@ struct Kept
     const RecordFile::Sieve* sieve;
     FileIo::Stamp stamp;
     std::vector<qint64> indexes;
+    // The sieve's fields of each record in turn, each as its length byte and
+    // its meaningful bytes.
+    std::vector<char> fields;
+
+    qint64 bytes() const { return qint64(indexes.size() * sizeof(qint64) + fields.size()); }
 };
 // One for each archive and sieve in use, and a few more; the oldest goes first.
 constexpr size_t kKeptFiles = 8;
+// All that is kept at once: enough for the unticked appointments of a million.
+constexpr qint64 kKeptBytes = 16 << 20;
 // A file whose content changed this recently may change again without its
 // times showing it, on file systems that keep coarse times (FAT: two
 // seconds), so what a sieve found in it is not kept.
 constexpr qint64 kSettledNs = Q_INT64_C(3000000000);
 
-// The program's scans all run on its one thread.
-std::vector<Kept>& kept()
+// The program's scans all run on its one thread. Shared, so that a scan
+// going through what was kept keeps it even when its visitor's own scans
+// make room for theirs.
+std::vector<std::shared_ptr<const Kept>>& kept()
 {
-    static std::vector<Kept> files;
+    static std::vector<std::shared_ptr<const Kept>> files;
     return files;
 }
 
@@ -352,23 +344,73 @@ bool sameKey(const Kept& kept, const QString& path, int recordSize, const Record
     return kept.path == path && kept.recordSize == recordSize && kept.sieve == &sieve;
 }
 
-const Kept* keptFor(const QString& path, int recordSize, const RecordFile::Sieve& sieve)
+std::shared_ptr<const Kept> keptFor(const QString& path, int recordSize, const RecordFile::Sieve& sieve)
 {
-    for (const Kept& k : kept())
-        if (sameKey(k, path, recordSize, sieve))
-            return &k;
+    for (const std::shared_ptr<const Kept>& k : kept())
+        if (sameKey(*k, path, recordSize, sieve))
+            return k;
     return nullptr;
 }
 
 template <class Which> void forget(const Which& which)
 {
-    std::vector<Kept>& files = kept();
-    files.erase(std::remove_if(files.begin(), files.end(), which), files.end());
+    auto& files = kept();
+    files.erase(std::remove_if(files.begin(), files.end(), [&](const auto& k) { return which(*k); }), files.end());
 }
 
 void forgetKept(const QString& path)
 {
     forget([&](const Kept& k) { return k.path == path; });
+}
+
+// Makes room for found, the oldest going first; nothing is kept that would not fit alone.
+void keep(Kept found)
+{
+    if (found.bytes() > kKeptBytes)
+        return;
+    auto& files = kept();
+    qint64 bytes = found.bytes();
+    for (const std::shared_ptr<const Kept>& k : files)
+        bytes += k->bytes();
+    while (!files.empty() && (files.size() >= kKeptFiles || bytes > kKeptBytes)) {
+        bytes -= files.front()->bytes();
+        files.erase(files.begin());
+    }
+    files.push_back(std::make_shared<const Kept>(std::move(found)));
+}
+
+// The sieve's fields of a stored record, written into passed where they lie;
+// passed holds nothing else.
+void handOver(const RecordFile::Sieve& sieve, const char* record, char* passed)
+{
+    for (const FieldSpec& f : sieve.fields)
+        CountedText::storeBytes(passed + f.offset, f.capacity, CountedText::bytes(record + f.offset, f.capacity));
+}
+
+void keepFields(const RecordFile::Sieve& sieve, const char* record, std::vector<char>& fields)
+{
+    for (const FieldSpec& f : sieve.fields) {
+        const QByteArrayView text = CountedText::bytes(record + f.offset, f.capacity);
+        fields.push_back(char(text.size()));
+        fields.insert(fields.end(), text.begin(), text.end());
+    }
+}
+
+// The records kept, each handed over as it was when the sieve passed it.
+RecordFile::Status scanKept(const Kept& found, const RecordFile::Selector& selects, const RecordFile::Visitor& visit)
+{
+    std::vector<char> passed(static_cast<size_t>(found.recordSize), 0);
+    const char* fields = found.fields.data();
+    for (const qint64 index : found.indexes) {
+        for (const FieldSpec& f : found.sieve->fields) {
+            const int length = static_cast<unsigned char>(*fields);
+            CountedText::storeBytes(passed.data() + f.offset, f.capacity, QByteArrayView(fields + 1, length));
+            fields += 1 + length;
+        }
+        if ((!selects || selects(passed.data())) && !visit(index, passed.data()))
+            return {};
+    }
+    return {};
 }
 
 // Opens the archive for reading and hands it to scan with its number of whole records.
@@ -408,43 +450,46 @@ RecordFile::Status RecordFile::forEach(const QString& fileName, int recordSize, 
     return scanArchive(fileName, recordSize, [&](const OpenArchive& file, qint64 total) -> Status {
         FileIo::Stamp before;
         const bool stamped = FileIo::stamp(file.handle(), &before);
-        if (const Kept* found = keptFor(file.path(), recordSize, sieve); stamped && found && found->stamp == before)
-            return scanSome(
-                file.handle(), recordSize, found->indexes,
-                [&](qint64, const char* record) { return sieve.passes(record) && (!selects || selects(record)); },
-                visit);
+        if (const auto found = keptFor(file.path(), recordSize, sieve); stamped && found && found->stamp == before)
+            return scanKept(*found, selects, visit);
 
         // What was kept of an earlier state of the file goes, whatever this scan keeps.
         forget([&](const Kept& k) { return sameKey(k, file.path(), recordSize, sieve); });
-        Kept found{file.path(), recordSize, &sieve, before, {}};
+        Kept found{file.path(), recordSize, &sieve, before, {}, {}};
+        bool keeping = stamped;
         bool whole = true;
+        std::vector<char> passed(static_cast<size_t>(recordSize), 0);
         const Status status = scanAll(
             file.handle(), recordSize, total,
             [&](qint64 index, const char* record) {
                 if (!sieve.passes(record))
                     return false;
-                found.indexes.push_back(index);
-                return !selects || selects(record);
+                handOver(sieve, record, passed.data());
+                if (keeping) {
+                    found.indexes.push_back(index);
+                    keepFields(sieve, record, found.fields);
+                    if (found.bytes() > kKeptBytes) {
+                        keeping = false;
+                        found.indexes = {};
+                        found.fields = {};
+                    }
+                }
+                return !selects || selects(passed.data());
             },
-            [&](qint64 index, const char* record) { return whole = visit(index, record); });
-        // Kept only from a whole scan of a file that stayed as it was throughout
-        // and had settled before, and only when few records passed: reading many
-        // records one by one is no faster than reading them all.
+            [&](qint64 index, const char*) { return whole = visit(index, passed.data()); });
+        // Kept only from a whole scan of a file that stayed as it was
+        // throughout and had settled before.
         FileIo::Stamp after;
-        if (status.ok() && whole && stamped && FileIo::stamp(file.handle(), &after) && after == before &&
-            QDateTime::currentMSecsSinceEpoch() * 1000000 - before.modifiedNs >= kSettledNs &&
-            qint64(found.indexes.size()) * kMostTaken <= total) {
-            if (kept().size() == kKeptFiles)
-                kept().erase(kept().begin());
-            kept().push_back(std::move(found));
-        }
+        if (status.ok() && whole && keeping && FileIo::stamp(file.handle(), &after) && after == before &&
+            QDateTime::currentMSecsSinceEpoch() * 1000000 - before.modifiedNs >= kSettledNs)
+            keep(std::move(found));
         return status;
     });
 }
 
 qint64 RecordFile::keptForTests(const QString& fileName, int recordSize, const Sieve& sieve)
 {
-    const Kept* found = keptFor(DataFolder::filePath(fileName), recordSize, sieve);
+    const auto found = keptFor(DataFolder::filePath(fileName), recordSize, sieve);
     return found ? qint64(found->indexes.size()) : -1;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "storage/FieldSpec.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // A file of fixed-size records with no header, in the data folder. Records are
 // only appended or rewritten in place, so a record's position is its identity.
@@ -50,18 +53,21 @@ using Selector = std::function<bool(const char* record)>;
 Status forEach(const QString& fileName, int recordSize, const Selector& selects, const Visitor& visit);
 
 // A test of a stored record's bytes alone that most records of a large
-// archive fail, an unticked flag say. A scan through a sieve offers its
-// selector only the records the sieve passes, and keeps where they were: the
-// next scans through the same sieve read only those records, for as long as
-// the file's stamp (which file, its size and times) shows it unchanged. The
-// stamp, not this program's own writes, is what counts, since another
-// workstation or program may change the file at any time. Nothing is kept
-// from a scan stopped early, from a file changed during the scan or just
-// before it, or when the sieve passes many of its records.
+// archive fail, an unticked flag say, and the counted text fields that the
+// scans through it read. A scan through a sieve offers its selector only the
+// records the sieve passes, each with the sieve's fields alone (the others
+// read as empty), and keeps those fields and where each record was: the next
+// scans through the same sieve go through what was kept instead of the file,
+// for as long as the file's stamp (which file, its size and times) shows it
+// unchanged. The stamp, not this program's own writes, is what counts, since
+// another workstation or program may change the file at any time. Nothing is
+// kept from a scan stopped early, from a file changed during the scan or just
+// before it, or when the fields passed would take too much memory.
 // A sieve is one object for the whole run; its address tells it apart.
 struct Sieve
 {
     bool (*passes)(const char* record);
+    std::vector<FieldSpec> fields;
 };
 Status forEach(const QString& fileName, int recordSize, const Sieve& sieve, const Selector& selects,
                const Visitor& visit);
@@ -71,8 +77,8 @@ Status forEach(const QString& fileName, int recordSize, const Sieve& sieve, cons
 constexpr int LockWaitMs = 5000;
 // Test seam: wait this long instead.
 void setLockWaitForTests(int milliseconds);
-// Test seam: how many records' places are kept for the file and the sieve,
-// or -1 when none are.
+// Test seam: how many records are kept for the file and the sieve, or -1
+// when none are.
 qint64 keptForTests(const QString& fileName, int recordSize, const Sieve& sieve);
 void resetForTests();
 } // namespace RecordFile

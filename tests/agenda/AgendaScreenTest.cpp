@@ -256,9 +256,14 @@ private Q_SLOTS:
         };
         store(before);
         settle();
+        // The second showing makes its line from what the first one kept: every field of it.
+        const QString line = QStringLiteral("ID: 202405101000  Data: 10/05/2024  Ora: 10:00  ") +
+                             QStringLiteral("Rossi").leftJustified(30) + QStringLiteral("  Cel. ") +
+                             QStringLiteral("333 1234567").leftJustified(14) + QStringLiteral("  ") +
+                             QStringLiteral("Manicure").leftJustified(42) + QStringLiteral("  \u20AC 25,00");
         for (int showing = 0; showing < 2; ++showing) {
             showAgenda();
-            QCOMPARE(clients(), QStringList{"Rossi"});
+            QCOMPARE(lines(), QStringList{line});
             QCOMPARE(RecordFile::keptForTests(TSchedaAppuntamento::fileName(), TSchedaAppuntamento::Size,
                                               AgendaSelection::unfulfilled),
                      1);

@@ -3,7 +3,6 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
-#include <initializer_list>
 
 // The column rule of every list line. A line is built piece by piece: literal
 // separators appended as they are, each field as a column of fixed width, the
@@ -20,11 +19,10 @@ void appendColumn(QString& line, const QString& value, int width);
 // The value trimmed, neither padded nor cut.
 void appendLast(QString& line, const QString& value);
 
-// A line as the lists hold it (ListLines: Windows-1252 bytes, one per
-// character), made of fields as stored (their bytes, for example
-// TSchedaAppuntamento::raw), each after its literal, in one go: a list of a
-// million records decodes no field. A piece of width Unpadded is trimmed only
-// (the last column). Usually reached through ListLines::appendStored:
+// A line as the lists hold it (ListLines), made of fields as stored (their
+// bytes, for example TSchedaAppuntamento::raw), each after its literal: a list
+// of a million records decodes no field. A piece of width Unpadded is trimmed
+// only (the last column). Handed to ListLines::appendStored:
 //
 //     lines.appendStored(position, {{"Data: ", raw(record, Field::Data), 10},
 //                                   {"  Importo: " CP1252_EURO " ", raw(record, Field::Importo), ListLine::Unpadded}});
@@ -38,5 +36,4 @@ struct StoredPiece
     QByteArrayView stored;
     int width;
 };
-void appendStored(QByteArray& line, std::initializer_list<StoredPiece> pieces);
 } // namespace ListLine

@@ -1,51 +1,259 @@
 #include "reports/ListLines.h"
 
 #include "reports/ListSort.h"
+#include "storage/CountedText.h"
 #include "storage/Cp1252.h"
 
+#include <QVarLengthArray>
+#include <cstring>
 #include <optional>
+
+namespace {
+// A piece's length: one byte below this, otherwise this byte and four more.
+constexpr unsigned char kLongPiece = 255;
+
+qsizetype lengthSize(qsizetype length)
+{
+    return length < kLongPiece ? 1 : 5;
+}
+
+char* putLength(char* out, qsizetype length)
+{
+    if (length < kLongPiece) {
+        *out = char(length);
+        return out + 1;
+    }
+    *out = char(kLongPiece);
+    const quint32 value = quint32(length);
+    std::memcpy(out + 1, &value, 4);
+    return out + 5;
+}
+
+const char* takeLength(const char* in, qsizetype* length)
+{
+    if (static_cast<unsigned char>(*in) < kLongPiece) {
+        *length = static_cast<unsigned char>(*in);
+        return in + 1;
+    }
+    quint32 value;
+    std::memcpy(&value, in + 1, 4);
+    *length = qsizetype(value);
+    return in + 5;
+}
+
+// The pieces of a line are mostly a few bytes long, and a list of a million
+// lines has a dozen of them in each: copied, compared and padded here with a
+// few wide moves, rather than with a library call for every piece.
+struct Block
+{
+    char bytes[16];
+};
+
+char* put(char* out, const char* in, qsizetype n)
+{
+    if (n > 128) {
+        std::memcpy(out, in, size_t(n));
+    } else if (n >= 16) {
+        // Whole blocks, then the last sixteen bytes, which may overlap them.
+        for (qsizetype i = 0; i + 16 < n; i += 16)
+            std::memcpy(out + i, in + i, sizeof(Block));
+        std::memcpy(out + n - 16, in + n - 16, sizeof(Block));
+    } else if (n >= 8) {
+        quint64 head;
+        quint64 tail;
+        std::memcpy(&head, in, 8);
+        std::memcpy(&tail, in + n - 8, 8);
+        std::memcpy(out, &head, 8);
+        std::memcpy(out + n - 8, &tail, 8);
+    } else if (n >= 4) {
+        quint32 head;
+        quint32 tail;
+        std::memcpy(&head, in, 4);
+        std::memcpy(&tail, in + n - 4, 4);
+        std::memcpy(out, &head, 4);
+        std::memcpy(out + n - 4, &tail, 4);
+    } else {
+        for (qsizetype i = 0; i < n; ++i)
+            out[i] = in[i];
+    }
+    return out + n;
+}
+
+template <class Word> bool sameWords(const char* a, const char* b, qsizetype at)
+{
+    Word x;
+    Word y;
+    std::memcpy(&x, a + at, sizeof(Word));
+    std::memcpy(&y, b + at, sizeof(Word));
+    return x == y;
+}
+
+bool same(QByteArrayView a, QByteArrayView b)
+{
+    const qsizetype n = a.size();
+    if (n != b.size())
+        return false;
+    if (n >= 8) {
+        for (qsizetype i = 0; i + 8 < n; i += 8)
+            if (!sameWords<quint64>(a.data(), b.data(), i))
+                return false;
+        return sameWords<quint64>(a.data(), b.data(), n - 8);
+    }
+    if (n >= 4)
+        return sameWords<quint32>(a.data(), b.data(), 0) && sameWords<quint32>(a.data(), b.data(), n - 4);
+    for (qsizetype i = 0; i < n; ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
+char* pad(char* out, qsizetype n)
+{
+    constexpr quint64 spaces = 0x2020202020202020u;
+    if (n < 8) {
+        for (qsizetype i = 0; i < n; ++i)
+            out[i] = ' ';
+        return out + n;
+    }
+    for (qsizetype i = 0; i + 8 <= n; i += 8)
+        std::memcpy(out + i, &spaces, 8);
+    std::memcpy(out + n - 8, &spaces, 8);
+    return out + n;
+}
+} // namespace
 
 void ListLines::append(QStringView line, qint64 position)
 {
-    const qsizetype offset = m_text.size();
-    if (const std::optional<QByteArray> bytes = Cp1252::encodeExactly(line))
-        m_text.append(*bytes);
-    else
-        m_text.append(Cp1252::encode(line.toString()));
-    m_entries.push_back({offset, m_text.size() - offset, position});
+    const std::optional<QByteArray> exact = Cp1252::encodeExactly(line);
+    const QByteArray bytes = exact ? *exact : Cp1252::encode(line.toString());
+    const QByteArrayView text(bytes);
+    appendPieces(position, layoutOf({{"", {}, ListLine::Unpadded}}), &text, 1);
 }
 
 void ListLines::appendStored(qint64 position, std::initializer_list<ListLine::StoredPiece> pieces)
 {
-    const qsizetype offset = m_text.size();
-    ListLine::appendStored(m_text, pieces);
-    m_entries.push_back({offset, m_text.size() - offset, position});
+    QVarLengthArray<QByteArrayView, 16> texts;
+    for (const ListLine::StoredPiece& piece : pieces) {
+        const QByteArrayView text = CountedText::trimmed(piece.stored);
+        texts.append(piece.width == ListLine::Unpadded ? text
+                                                        : text.first(qMin<qsizetype>(text.size(), piece.width)));
+    }
+    appendPieces(position, layoutOf(pieces), texts.constData(), texts.size());
+}
+
+void ListLines::appendPieces(qint64 position, quint32 layout, const QByteArrayView* texts, qsizetype count)
+{
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < count; ++i)
+        length += lengthSize(texts[i].size()) + texts[i].size();
+    const qsizetype offset = m_pieces.size();
+    m_pieces.resize(offset + length);
+    char* out = m_pieces.data() + offset;
+    for (qsizetype i = 0; i < count; ++i) {
+        out = putLength(out, texts[i].size());
+        out = put(out, texts[i].data(), texts[i].size());
+    }
+    m_entries.push_back({offset, position, layout});
+}
+
+quint32 ListLines::layoutOf(std::initializer_list<ListLine::StoredPiece> pieces)
+{
+    const auto madeWith = [&](const Layout& layout) {
+        if (layout.width.size() != pieces.size())
+            return false;
+        size_t i = 0;
+        for (const ListLine::StoredPiece& piece : pieces) {
+            if (layout.width[i] != piece.width || !same(layout.before[i], piece.before))
+                return false;
+            ++i;
+        }
+        return true;
+    };
+    // Nearly every line is made like the one before it, and a list has a
+    // layout or two.
+    if (!m_entries.empty() && madeWith(m_layouts[m_entries.back().layout]))
+        return m_entries.back().layout;
+    for (size_t i = 0; i < m_layouts.size(); ++i)
+        if (madeWith(m_layouts[i]))
+            return quint32(i);
+    Layout layout;
+    for (const ListLine::StoredPiece& piece : pieces) {
+        layout.before.push_back(piece.before.toByteArray());
+        layout.width.push_back(piece.width);
+    }
+    m_layouts.push_back(std::move(layout));
+    return quint32(m_layouts.size() - 1);
 }
 
 void ListLines::clear()
 {
-    m_text.clear();
+    m_pieces.clear();
     m_entries.clear();
+    m_layouts.clear();
 }
 
-QByteArrayView ListLines::stored(qsizetype row) const
+qsizetype ListLines::lineLength(const Entry& entry) const
+{
+    const Layout& layout = m_layouts[entry.layout];
+    const char* in = m_pieces.constData() + entry.offset;
+    qsizetype length = 0;
+    for (size_t i = 0; i < layout.width.size(); ++i) {
+        qsizetype n;
+        in = takeLength(in, &n) + n;
+        length += layout.before[i].size() + qMax<qsizetype>(n, layout.width[i]);
+    }
+    return length;
+}
+
+char* ListLines::writeLine(const Entry& entry, char* out) const
+{
+    const Layout& layout = m_layouts[entry.layout];
+    const char* in = m_pieces.constData() + entry.offset;
+    for (size_t i = 0; i < layout.width.size(); ++i) {
+        out = put(out, layout.before[i].constData(), layout.before[i].size());
+        qsizetype n;
+        in = takeLength(in, &n);
+        out = put(out, in, n);
+        in += n;
+        if (layout.width[i] > n)
+            out = pad(out, layout.width[i] - n);
+    }
+    return out;
+}
+
+QByteArrayView ListLines::stored(qsizetype row, QByteArray& buffer) const
 {
     const Entry& entry = m_entries[size_t(row)];
-    return QByteArrayView(m_text).sliced(entry.offset, entry.length);
+    buffer.resize(lineLength(entry));
+    writeLine(entry, buffer.data());
+    return buffer;
 }
 
 QString ListLines::line(qsizetype row) const
 {
-    const QByteArrayView bytes = stored(row);
+    QByteArray buffer;
+    const QByteArrayView bytes = stored(row, buffer);
     return Cp1252::decode(bytes.data(), bytes.size());
 }
 
 void ListLines::sortFolded()
 {
+    // The texts put together side by side, once, for the sort to compare.
+    std::vector<qsizetype> starts;
+    starts.reserve(m_entries.size() + 1);
+    qsizetype total = 0;
+    for (const Entry& entry : m_entries) {
+        starts.push_back(total);
+        total += lineLength(entry);
+    }
+    starts.push_back(total);
+    QByteArray all(total, Qt::Uninitialized);
     std::vector<QByteArrayView> texts;
     texts.reserve(m_entries.size());
-    for (qsizetype row = 0; row < size(); ++row)
-        texts.push_back(stored(row));
+    for (size_t row = 0; row < m_entries.size(); ++row) {
+        writeLine(m_entries[row], all.data() + starts[row]);
+        texts.push_back(QByteArrayView(all.constData() + starts[row], starts[row + 1] - starts[row]));
+    }
     std::vector<Entry> sorted;
     sorted.reserve(m_entries.size());
     for (const size_t row : ListSort::order(texts))

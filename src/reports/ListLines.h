@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <initializer_list>
 #include <vector>
 
 // The lines of a list, each with the 1-based position of the record it was built
@@ -13,25 +14,29 @@
 // records give the same text. A screen appends the lines while it reads the
 // archive and hands the whole set to its ListBox.
 //
-// The texts share one buffer, in Windows-1252 like the archives they come
-// from: a line is made of stored fields and literals, so every character has
-// its byte, and a list of a whole large archive takes half the memory it
-// would in UTF-16. Only the lines shown or printed become QStrings.
+// The lines are held in Windows-1252 like the archives they come from: a line
+// is made of stored fields and literals, so every character has its byte. A
+// line holds only its fields' bytes, trimmed and cut to their columns; the
+// literals and column widths it was made with are held once for all the lines
+// made alike, and the line's text is put together when it is shown, searched,
+// sorted or printed. A list of a whole large archive so takes a fraction of
+// the memory its texts would, and is made that much faster.
 class ListLines
 {
 public:
-    // A character the code page lacks (never one of a stored field) is kept
-    // as its best fit.
+    // A line taken as it is. A character the code page lacks (never one of a
+    // stored field) is kept as its best fit.
     void append(QStringView line, qint64 position);
-    // The line of ListLine::appendStored, written straight into the buffer.
+    // A line of stored pieces, as ListLine describes.
     void appendStored(qint64 position, std::initializer_list<ListLine::StoredPiece> pieces);
     void clear();
 
     qsizetype size() const { return qsizetype(m_entries.size()); }
     bool isEmpty() const { return m_entries.empty(); }
     QString line(qsizetype row) const;
-    // The line's bytes; valid until the next append or clear.
-    QByteArrayView stored(qsizetype row) const;
+    // The line's bytes, put together in buffer, which a caller going through
+    // many lines reuses; valid until buffer changes.
+    QByteArrayView stored(qsizetype row, QByteArray& buffer) const;
     qint64 position(qsizetype row) const { return m_entries[size_t(row)].position; }
 
     // Ascending order of the texts, a-z compared as A-Z and every other unit by
@@ -40,14 +45,29 @@ public:
     void sortFolded();
 
 private:
+    // What the lines made alike share: each piece's literal and width.
+    struct Layout
+    {
+        std::vector<QByteArray> before;
+        std::vector<int> width;
+    };
     struct Entry
     {
+        // Where the line's pieces begin in m_pieces.
         qsizetype offset;
-        qsizetype length;
         qint64 position;
+        quint32 layout;
     };
-    QByteArray m_text;
+    quint32 layoutOf(std::initializer_list<ListLine::StoredPiece> pieces);
+    void appendPieces(qint64 position, quint32 layout, const QByteArrayView* texts, qsizetype count);
+    qsizetype lineLength(const Entry& entry) const;
+    // Writes the line's lineLength bytes at out; returns their end.
+    char* writeLine(const Entry& entry, char* out) const;
+
+    // Each line's pieces in turn, each as its length and its bytes.
+    QByteArray m_pieces;
     std::vector<Entry> m_entries;
+    std::vector<Layout> m_layouts;
 };
 
 // The lines a list screen loads from an archive, in file order, each with its

@@ -18,8 +18,9 @@ ListSearch::Result ListSearch::find(const ListLines& lines, qsizetype selected, 
     m_last = text;
     // The lines hold only the code page's characters: a text with any other occurs in none.
     const std::optional<QByteArray> stored = Cp1252::encodeExactly(text);
+    QByteArray line;
     const auto matches = [&](qsizetype row) {
-        return stored && AsciiCase::contains(lines.stored(row), QByteArrayView(*stored));
+        return stored && AsciiCase::contains(lines.stored(row, line), QByteArrayView(*stored));
     };
 
     // A new search tests the first line first; "find next" starts after the

@@ -19,6 +19,8 @@ private Q_SLOTS:
     void storedColumn();
     void storedBytesTrimAsTheirText();
     void linesKeepEveryCharacterOfTheArchives();
+    void piecesOfEveryLengthComeBack();
+    void linesMadeInSeveralWaysInOneList();
 };
 
 void ListLineTest::column_data()
@@ -155,7 +157,61 @@ void ListLineTest::linesKeepEveryCharacterOfTheArchives()
     lines.append(QStringLiteral("Citt\u00E0  \u20AC 5"), 2);
     QCOMPARE(lines.line(0), text);
     QCOMPARE(lines.line(1), QStringLiteral("Citt\u00E0  \u20AC 5"));
-    QCOMPARE(lines.stored(1), QByteArrayView("Citt\xE0  \x80 5"));
+    QByteArray buffer;
+    QCOMPARE(lines.stored(1, buffer), QByteArrayView("Citt\xE0  \x80 5"));
+}
+
+void ListLineTest::piecesOfEveryLengthComeBack()
+{
+    // Every length a stored field can have, and plain lines longer still:
+    // each piece is copied, cut and padded whatever its length.
+    ListLines lines;
+    QStringList wanted;
+    for (int n = 0; n <= 255; ++n) {
+        QByteArray field(n, Qt::Uninitialized);
+        for (int i = 0; i < n; ++i)
+            field[i] = char('a' + (n + i) % 26);
+        const QString text = QString::fromLatin1(field);
+        lines.appendStored(n, {{"<", field, 40}, {"|", field, 255}, {"|", field, ListLine::Unpadded}});
+        wanted << QStringLiteral("<") + ListLine::column(text, 40) + QStringLiteral("|") + ListLine::column(text, 255) +
+                      QStringLiteral("|") + text;
+    }
+    for (int n = 250; n <= 300; ++n) {
+        const QString text = QString(n, QLatin1Char('x')) + QString::number(n);
+        lines.append(text, 1000 + n);
+        wanted << text;
+    }
+    QCOMPARE(lines.size(), wanted.size());
+    for (qsizetype row = 0; row < lines.size(); ++row)
+        QCOMPARE(lines.line(row), wanted[row]);
+}
+
+void ListLineTest::linesMadeInSeveralWaysInOneList()
+{
+    // Lines of different literals and widths, and lines taken as they are,
+    // in turn in one list: each keeps its own shape, its position and its
+    // place in the sorted order.
+    ListLines lines;
+    lines.appendStored(1, {{"Data: ", "10/05/2024", 10}, {"  ", "Rossi", 8}});
+    lines.append(QStringLiteral("a line as it is"), 2);
+    lines.appendStored(3, {{"Data: ", "11/05/2024", 10}, {"  ", "Verdi", 8}});
+    lines.appendStored(4, {{"Data: ", "12/05/2024", 12}, {"  ", "Neri", 8}});
+    lines.appendStored(5, {{"Date: ", "13/05/2024", 10}, {"  ", "Bianchi", 8}});
+    lines.appendStored(6, {{"Data: ", "09/05/2024", 10}, {"  ", "Gialli", 8}});
+    const QStringList wanted{"Data: 10/05/2024  Rossi   ", "a line as it is", "Data: 11/05/2024  Verdi   ",
+                             "Data: 12/05/2024    Neri    ", "Date: 13/05/2024  Bianchi ",
+                             "Data: 09/05/2024  Gialli  "};
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+        QCOMPARE(lines.line(row), wanted[row]);
+        QCOMPARE(lines.position(row), row + 1);
+    }
+    lines.sortFolded();
+    QList<qint64> order;
+    for (qsizetype row = 0; row < lines.size(); ++row)
+        order << lines.position(row);
+    QCOMPARE(order, (QList<qint64>{2, 6, 1, 3, 4, 5}));
+    QCOMPARE(lines.line(0), wanted[1]);
+    QCOMPARE(lines.line(5), wanted[4]);
 }
 
 QTEST_APPLESS_MAIN(ListLineTest)

@@ -49,6 +49,18 @@ struct Block
     char bytes[16];
 };
 
+// The first and the last sizeof(Word) bytes of n (at least sizeof(Word)),
+// overlapping when n is less than twice that.
+template <class Word> void putEnds(char* out, const char* in, qsizetype n)
+{
+    Word head;
+    Word tail;
+    std::memcpy(&head, in, sizeof(Word));
+    std::memcpy(&tail, in + n - qsizetype(sizeof(Word)), sizeof(Word));
+    std::memcpy(out, &head, sizeof(Word));
+    std::memcpy(out + n - qsizetype(sizeof(Word)), &tail, sizeof(Word));
+}
+
 char* put(char* out, const char* in, qsizetype n)
 {
     if (n > 128) {
@@ -59,19 +71,9 @@ char* put(char* out, const char* in, qsizetype n)
             std::memcpy(out + i, in + i, sizeof(Block));
         std::memcpy(out + n - 16, in + n - 16, sizeof(Block));
     } else if (n >= 8) {
-        quint64 head;
-        quint64 tail;
-        std::memcpy(&head, in, 8);
-        std::memcpy(&tail, in + n - 8, 8);
-        std::memcpy(out, &head, 8);
-        std::memcpy(out + n - 8, &tail, 8);
+        putEnds<quint64>(out, in, n);
     } else if (n >= 4) {
-        quint32 head;
-        quint32 tail;
-        std::memcpy(&head, in, 4);
-        std::memcpy(&tail, in + n - 4, 4);
-        std::memcpy(out, &head, 4);
-        std::memcpy(out + n - 4, &tail, 4);
+        putEnds<quint32>(out, in, n);
     } else {
         for (qsizetype i = 0; i < n; ++i)
             out[i] = in[i];
@@ -79,6 +81,7 @@ char* put(char* out, const char* in, qsizetype n)
     return out + n;
 }
 
+// Whether a and b have the same sizeof(Word) bytes from at.
 template <class Word> bool sameWords(const char* a, const char* b, qsizetype at)
 {
     Word x;

@@ -54,15 +54,16 @@ Status forEach(const QString& fileName, int recordSize, const Selector& selects,
 
 // A test of a stored record's bytes alone that most records of a large
 // archive fail, an unticked flag say, and the counted text fields that the
-// scans through it read. A scan through a sieve offers its selector only the
-// records the sieve passes, each with the sieve's fields alone (the others
-// read as empty), and keeps those fields and where each record was: the next
-// scans through the same sieve go through what was kept instead of the file,
-// for as long as the file's stamp (which file, its size and times) shows it
-// unchanged. The stamp, not this program's own writes, is what counts, since
-// another workstation or program may change the file at any time. Nothing is
-// kept from a scan stopped early, from a file changed during the scan or just
-// before it, or when the fields passed would take too much memory.
+// scans through it read. A scan through a sieve offers its selector and
+// visitor only the records the sieve passes, each with the sieve's fields
+// alone (the others read as empty), and keeps those fields and where each
+// record was: the next scans through the same sieve go through what was kept
+// instead of the file, for as long as the file's stamp (which file, its size
+// and times) shows it unchanged. The stamp, not this program's own writes, is
+// what counts, since another workstation or program may change the file at
+// any time. Nothing is kept from a scan stopped early, from a file changed
+// during the scan or just before it, or when the fields passed would take
+// too much memory.
 // A sieve is one object for the whole run; its address tells it apart.
 struct Sieve
 {

@@ -7,18 +7,13 @@
 
 void CountedText::store(char* field, int capacity, const QString& text)
 {
-    const QByteArray bytes = Cp1252::encode(Text::trim(text).left(255));
+    QByteArray bytes = Cp1252::encode(Text::trim(text).left(255));
     // A best-fit replacement may be several bytes, so the cut is made on the bytes.
-    storeBytes(field, capacity, bytes);
-}
-
-void CountedText::storeBytes(char* field, int capacity, QByteArrayView bytes)
-{
-    const qsizetype length = qMin<qsizetype>(bytes.size(), qMin(capacity, 255));
+    bytes.truncate(qMin(capacity, 255));
+    const qsizetype length = bytes.size();
+    std::memset(field, 0, size_t(capacity) + 1);
     field[0] = char(length);
-    if (length > 0) // an empty view may have no data at all
-        std::memcpy(field + 1, bytes.data(), size_t(length));
-    std::memset(field + 1 + length, 0, size_t(capacity - length));
+    std::memcpy(field + 1, bytes.constData(), size_t(length));
 }
 
 QString CountedText::load(const char* field, int capacity)

@@ -9,9 +9,6 @@ namespace CountedText {
 // Writes text, trimmed, converted and cut to capacity, into the capacity + 1
 // bytes at field. The bytes after the text are zeroed.
 void store(char* field, int capacity, const QString& text);
-// Writes bytes already in the field's code page, cut to capacity, into the
-// capacity + 1 bytes at field, as they are. The bytes after them are zeroed.
-void storeBytes(char* field, int capacity, QByteArrayView bytes);
 // The text of the field, trimmed. A length byte above the capacity (a damaged
 // or foreign file) reads as the capacity.
 QString load(const char* field, int capacity);

@@ -379,20 +379,37 @@ void keep(Kept found)
     files.push_back(std::make_shared<const Kept>(std::move(found)));
 }
 
-// The sieve's fields of a stored record, written into passed where they lie;
-// passed holds nothing else.
+// A counted text written into a record of the sieve's fields alone, which
+// holds nothing beyond each field's own text: only the old text's bytes past
+// the new one need clearing. text is no longer than the field's capacity.
+void putField(char* field, QByteArrayView text)
+{
+    const qsizetype old = static_cast<unsigned char>(field[0]);
+    field[0] = char(text.size());
+    std::memcpy(field + 1, text.data(), size_t(text.size()));
+    if (old > text.size())
+        std::memset(field + 1 + text.size(), 0, size_t(old - text.size()));
+}
+
+// The sieve's fields of a stored record, written into passed where they lie.
 void handOver(const RecordFile::Sieve& sieve, const char* record, char* passed)
 {
     for (const FieldSpec& f : sieve.fields)
-        CountedText::storeBytes(passed + f.offset, f.capacity, CountedText::bytes(record + f.offset, f.capacity));
+        putField(passed + f.offset, CountedText::bytes(record + f.offset, f.capacity));
 }
 
 void keepFields(const RecordFile::Sieve& sieve, const char* record, std::vector<char>& fields)
 {
+    size_t at = fields.size();
+    size_t length = 0;
+    for (const FieldSpec& f : sieve.fields)
+        length += 1 + size_t(CountedText::bytes(record + f.offset, f.capacity).size());
+    fields.resize(at + length);
     for (const FieldSpec& f : sieve.fields) {
         const QByteArrayView text = CountedText::bytes(record + f.offset, f.capacity);
-        fields.push_back(char(text.size()));
-        fields.insert(fields.end(), text.begin(), text.end());
+        fields[at] = char(text.size());
+        std::memcpy(fields.data() + at + 1, text.data(), size_t(text.size()));
+        at += 1 + size_t(text.size());
     }
 }
 
@@ -404,7 +421,7 @@ RecordFile::Status scanKept(const Kept& found, const RecordFile::Selector& selec
     for (const qint64 index : found.indexes) {
         for (const FieldSpec& f : found.sieve->fields) {
             const int length = static_cast<unsigned char>(*fields);
-            CountedText::storeBytes(passed.data() + f.offset, f.capacity, QByteArrayView(fields + 1, length));
+            putField(passed.data() + f.offset, QByteArrayView(fields + 1, length));
             fields += 1 + length;
         }
         if ((!selects || selects(passed.data())) && !visit(index, passed.data()))

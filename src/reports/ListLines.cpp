@@ -146,9 +146,14 @@ void ListLines::appendStored(qint64 position, std::initializer_list<ListLine::St
 
 void ListLines::appendPieces(qint64 position, quint32 layout, const QByteArrayView* texts, qsizetype count)
 {
+    Layout& made = m_layouts[layout];
     qsizetype length = 0;
-    for (qsizetype i = 0; i < count; ++i)
+    qsizetype lineLength = 0;
+    for (qsizetype i = 0; i < count; ++i) {
         length += lengthSize(texts[i].size()) + texts[i].size();
+        lineLength += made.before[size_t(i)].size() + qMax<qsizetype>(texts[i].size(), made.width[size_t(i)]);
+    }
+    made.longest = qMax(made.longest, lineLength);
     const qsizetype offset = m_pieces.size();
     m_pieces.resize(offset + length);
     char* out = m_pieces.data() + offset;
@@ -195,19 +200,6 @@ void ListLines::clear()
     m_layouts.clear();
 }
 
-qsizetype ListLines::lineLength(const Entry& entry) const
-{
-    const Layout& layout = m_layouts[entry.layout];
-    const char* in = m_pieces.constData() + entry.offset;
-    qsizetype length = 0;
-    for (size_t i = 0; i < layout.width.size(); ++i) {
-        qsizetype n;
-        in = takeLength(in, &n) + n;
-        length += layout.before[i].size() + qMax<qsizetype>(n, layout.width[i]);
-    }
-    return length;
-}
-
 char* ListLines::writeLine(const Entry& entry, char* out) const
 {
     const Layout& layout = m_layouts[entry.layout];
@@ -227,9 +219,13 @@ char* ListLines::writeLine(const Entry& entry, char* out) const
 QByteArrayView ListLines::stored(qsizetype row, QByteArray& buffer) const
 {
     const Entry& entry = m_entries[size_t(row)];
-    buffer.resize(lineLength(entry));
-    writeLine(entry, buffer.data());
-    return buffer;
+    // Grown to the longest line once, so that a search through every line
+    // writes each one in a single pass.
+    const qsizetype longest = m_layouts[entry.layout].longest;
+    if (buffer.size() < longest)
+        buffer.resize(longest);
+    const char* end = writeLine(entry, buffer.data());
+    return QByteArrayView(buffer.constData(), end - buffer.constData());
 }
 
 QString ListLines::line(qsizetype row) const
@@ -242,21 +238,20 @@ QString ListLines::line(qsizetype row) const
 void ListLines::sortFolded()
 {
     // The texts put together side by side, once, for the sort to compare.
+    QByteArray all;
     std::vector<qsizetype> starts;
     starts.reserve(m_entries.size() + 1);
-    qsizetype total = 0;
     for (const Entry& entry : m_entries) {
-        starts.push_back(total);
-        total += lineLength(entry);
+        const qsizetype start = all.size();
+        starts.push_back(start);
+        all.resize(start + m_layouts[entry.layout].longest);
+        all.resize(writeLine(entry, all.data() + start) - all.constData());
     }
-    starts.push_back(total);
-    QByteArray all(total, Qt::Uninitialized);
+    starts.push_back(all.size());
     std::vector<QByteArrayView> texts;
     texts.reserve(m_entries.size());
-    for (size_t row = 0; row < m_entries.size(); ++row) {
-        writeLine(m_entries[row], all.data() + starts[row]);
+    for (size_t row = 0; row < m_entries.size(); ++row)
         texts.push_back(QByteArrayView(all.constData() + starts[row], starts[row + 1] - starts[row]));
-    }
     std::vector<Entry> sorted;
     sorted.reserve(m_entries.size());
     for (const size_t row : ListSort::order(texts))

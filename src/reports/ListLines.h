@@ -50,6 +50,8 @@ private:
     {
         std::vector<QByteArray> before;
         std::vector<int> width;
+        // The length of the longest line made with it.
+        qsizetype longest = 0;
     };
     struct Entry
     {
@@ -60,8 +62,8 @@ private:
     };
     quint32 layoutOf(std::initializer_list<ListLine::StoredPiece> pieces);
     void appendPieces(qint64 position, quint32 layout, const QByteArrayView* texts, qsizetype count);
-    qsizetype lineLength(const Entry& entry) const;
-    // Writes the line's lineLength bytes at out; returns their end.
+    // Writes the line at out, which has room for its layout's longest;
+    // returns the end of what it wrote.
     char* writeLine(const Entry& entry, char* out) const;
 
     // Each line's pieces in turn, each as its length and its bytes.

@@ -1,6 +1,7 @@
 #include "ArchiveGenerator.h"
 #include "Bench.h"
 
+#include "agenda/AgendaList.h"
 #include "reports/ListLines.h"
 #include "storage/Cp1252.h"
 #include "storage/RecordFile.h"
@@ -134,13 +135,9 @@ void appendLine(ListLines& lines, qint64 position, sqlite3_stmt* statement)
         std::copy_n(piece.data(), qMin<qsizetype>(piece.size(), 12 - length), key + length);
         length = qMin<qsizetype>(12, length + piece.size());
     }
-    lines.appendStored(position, {{"ID: ", QByteArrayView(key, length), ListLine::Unpadded},
-                                  {"  Data: ", date, 10},
-                                  {"  Ora: ", row.text(3), 5},
-                                  {"  ", row.text(4), 30},
-                                  {"  Cel. ", row.text(5), 14},
-                                  {"  ", row.text(6), 42},
-                                  {"  " CP1252_EURO " ", row.text(7), ListLine::Unpadded}});
+    lines.appendStored(position, AgendaList::columns(),
+                       {QByteArrayView(key, length), date, row.text(3), row.text(4), row.text(5), row.text(6),
+                        row.text(7)});
 }
 
 void sqliteAgenda(benchmark::State& state, qint64 n, bool indexed)

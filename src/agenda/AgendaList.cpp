@@ -17,16 +17,20 @@ ListLines AgendaList::imminentLines(const QDate& today)
     return lines;
 }
 
+const ListLine::Layout& AgendaList::columns()
+{
+    static const ListLine::Layout columns{{"ID: ", ListLine::Unpadded}, {"  Data: ", 10}, {"  Ora: ", 5},
+                                          {"  ", 30},                   {"  Cel. ", 14},  {"  ", 42},
+                                          {"  " CP1252_EURO " ", ListLine::Unpadded}};
+    return columns;
+}
+
 void AgendaList::appendLine(ListLines& lines, qint64 position, const char* record)
 {
     using Field = TSchedaAppuntamento::Field;
     const auto stored = [record](Field field) { return TSchedaAppuntamento::raw(record, field); };
     const AgendaSelection::StoredKey key = AgendaSelection::sortKey(record);
-    lines.appendStored(position, {{"ID: ", key.view(), ListLine::Unpadded},
-                                  {"  Data: ", stored(Field::Data), 10},
-                                  {"  Ora: ", stored(Field::Ora), 5},
-                                  {"  ", stored(Field::Contatto), 30},
-                                  {"  Cel. ", stored(Field::Cel), 14},
-                                  {"  ", stored(Field::Causale), 42},
-                                  {"  " CP1252_EURO " ", stored(Field::Importo), ListLine::Unpadded}});
+    lines.appendStored(position, columns(),
+                       {key.view(), stored(Field::Data), stored(Field::Ora), stored(Field::Contatto),
+                        stored(Field::Cel), stored(Field::Causale), stored(Field::Importo)});
 }

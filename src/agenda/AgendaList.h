@@ -13,6 +13,9 @@ namespace AgendaList {
 // The imminent appointments of the archive on today. A failure while reading
 // ends the list there, with the lines read before it.
 ListLines imminentLines(const QDate& today);
+// The columns of the lines: the sort key, date, time, client, mobile number,
+// treatments and amount.
+const ListLine::Layout& columns();
 // Appends the line of one stored appointment (TSchedaAppuntamento::Size bytes),
 // made from its stored fields without decoding the record. It reads only the
 // fields the agenda's sieve hands over (AgendaSelection::unfulfilled).

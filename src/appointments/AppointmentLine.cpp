@@ -5,11 +5,11 @@
 void AppointmentLine::append(ListLines& lines, qint64 position, const char* record)
 {
     using Field = TSchedaAppuntamento::Field;
+    static const ListLine::Layout columns{{"Data: ", 10},         {"  Ora: ", 5},  {"  ", 42},
+                                          {"  Cliente: ", 30},     {"  Cel. ", 14},
+                                          {"  Importo: " CP1252_EURO " ", ListLine::Unpadded}};
     const auto field = [record](Field f) { return TSchedaAppuntamento::raw(record, f); };
-    lines.appendStored(position, {{"Data: ", field(Field::Data), 10},
-                                  {"  Ora: ", field(Field::Ora), 5},
-                                  {"  ", field(Field::Causale), 42},
-                                  {"  Cliente: ", field(Field::Contatto), 30},
-                                  {"  Cel. ", field(Field::Cel), 14},
-                                  {"  Importo: " CP1252_EURO " ", field(Field::Importo), ListLine::Unpadded}});
+    lines.appendStored(position, columns,
+                       {field(Field::Data), field(Field::Ora), field(Field::Causale), field(Field::Contatto),
+                        field(Field::Cel), field(Field::Importo)});
 }

@@ -4,7 +4,6 @@
 #include "storage/CountedText.h"
 #include "storage/Cp1252.h"
 
-#include <QVarLengthArray>
 #include <cstring>
 #include <optional>
 
@@ -42,8 +41,8 @@ const char* takeLength(const char* in, qsizetype* length)
 }
 
 // The pieces of a line are mostly a few bytes long, and a list of a million
-// lines has a dozen of them in each: copied, compared and padded here with a
-// few wide moves, rather than with a library call for every piece.
+// lines has a dozen of them in each: copied and padded here with a few wide
+// moves, rather than with a library call for every piece.
 struct Block
 {
     char bytes[16];
@@ -81,35 +80,6 @@ char* put(char* out, const char* in, qsizetype n)
     return out + n;
 }
 
-// Whether a and b have the same sizeof(Word) bytes from at.
-template <class Word> bool sameWords(const char* a, const char* b, qsizetype at)
-{
-    Word x;
-    Word y;
-    std::memcpy(&x, a + at, sizeof(Word));
-    std::memcpy(&y, b + at, sizeof(Word));
-    return x == y;
-}
-
-bool same(QByteArrayView a, QByteArrayView b)
-{
-    const qsizetype n = a.size();
-    if (n != b.size())
-        return false;
-    if (n >= 8) {
-        for (qsizetype i = 0; i + 8 < n; i += 8)
-            if (!sameWords<quint64>(a.data(), b.data(), i))
-                return false;
-        return sameWords<quint64>(a.data(), b.data(), n - 8);
-    }
-    if (n >= 4)
-        return sameWords<quint32>(a.data(), b.data(), 0) && sameWords<quint32>(a.data(), b.data(), n - 4);
-    for (qsizetype i = 0; i < n; ++i)
-        if (a[i] != b[i])
-            return false;
-    return true;
-}
-
 char* pad(char* out, qsizetype n)
 {
     constexpr quint64 spaces = 0x2020202020202020u;
@@ -127,91 +97,80 @@ char* pad(char* out, qsizetype n)
 
 void ListLines::append(QStringView line, qint64 position)
 {
+    // A line taken as it is: one column, neither padded nor cut.
+    static const ListLine::Layout plain{{"", ListLine::Unpadded}};
     const std::optional<QByteArray> exact = Cp1252::encodeExactly(line);
     const QByteArray bytes = exact ? *exact : Cp1252::encode(line.toString());
-    const QByteArrayView text(bytes);
-    appendPieces(position, layoutOf({{"", {}, ListLine::Unpadded}}), &text, 1);
+    append(position, plain, {bytes}, false);
 }
 
-void ListLines::appendStored(qint64 position, std::initializer_list<ListLine::StoredPiece> pieces)
+void ListLines::appendStored(qint64 position, const ListLine::Layout& layout,
+                             std::initializer_list<QByteArrayView> fields)
 {
-    QVarLengthArray<QByteArrayView, 16> texts;
-    for (const ListLine::StoredPiece& piece : pieces) {
-        const QByteArrayView text = CountedText::trimmed(piece.stored);
-        texts.append(piece.width == ListLine::Unpadded ? text
-                                                        : text.first(qMin<qsizetype>(text.size(), piece.width)));
-    }
-    appendPieces(position, layoutOf(pieces), texts.constData(), texts.size());
+    append(position, layout, fields, true);
 }
 
-void ListLines::appendPieces(qint64 position, quint32 layout, const QByteArrayView* texts, qsizetype count)
+void ListLines::append(qint64 position, const ListLine::Layout& layout, std::initializer_list<QByteArrayView> pieces,
+                       bool trim)
 {
-    Layout& made = m_layouts[layout];
-    qsizetype length = 0;
-    qsizetype lineLength = 0;
-    for (qsizetype i = 0; i < count; ++i) {
-        length += lengthSize(texts[i].size()) + texts[i].size();
-        lineLength += made.before[size_t(i)].size() + qMax<qsizetype>(texts[i].size(), made.width[size_t(i)]);
-    }
-    made.longest = qMax(made.longest, lineLength);
-    const qsizetype offset = m_pieces.size();
-    m_pieces.resize(offset + length);
+    Q_ASSERT(pieces.size() == layout.size());
+    const quint32 index = indexOf(layout);
+    // Room for the pieces as given: trimming and cutting only shorten them.
+    qsizetype room = 0;
+    for (const QByteArrayView piece : pieces)
+        room += lengthSize(piece.size()) + piece.size();
+    const qsizetype offset = m_used;
+    if (m_pieces.size() < offset + room)
+        m_pieces.resize(qMax(offset + room, 2 * m_pieces.size()));
     char* out = m_pieces.data() + offset;
-    for (qsizetype i = 0; i < count; ++i) {
-        out = putLength(out, texts[i].size());
-        out = put(out, texts[i].data(), texts[i].size());
+    qsizetype lineLength = 0;
+    auto column = layout.begin();
+    for (const QByteArrayView piece : pieces) {
+        QByteArrayView text = trim ? CountedText::trimmed(piece) : piece;
+        if (column->width != ListLine::Unpadded && text.size() > column->width)
+            text.truncate(column->width);
+        out = putLength(out, text.size());
+        out = put(out, text.data(), text.size());
+        lineLength += column->before.size() + qMax<qsizetype>(text.size(), column->width);
+        ++column;
     }
-    m_entries.push_back({offset, position, layout});
+    m_used = out - m_pieces.constData();
+    m_layouts[index].longest = qMax(m_layouts[index].longest, lineLength);
+    m_entries.push_back({offset, position, index});
 }
 
-quint32 ListLines::layoutOf(std::initializer_list<ListLine::StoredPiece> pieces)
+quint32 ListLines::indexOf(const ListLine::Layout& layout)
 {
-    const auto madeWith = [&](const Layout& layout) {
-        if (layout.width.size() != pieces.size())
-            return false;
-        size_t i = 0;
-        for (const ListLine::StoredPiece& piece : pieces) {
-            if (layout.width[i] != piece.width || !same(layout.before[i], piece.before))
-                return false;
-            ++i;
-        }
-        return true;
-    };
     // Nearly every line is made like the one before it, and a list has a
     // layout or two.
-    if (!m_entries.empty() && madeWith(m_layouts[m_entries.back().layout]))
+    if (!m_entries.empty() && m_layouts[m_entries.back().layout].layout == &layout)
         return m_entries.back().layout;
     for (size_t i = 0; i < m_layouts.size(); ++i)
-        if (madeWith(m_layouts[i]))
+        if (m_layouts[i].layout == &layout)
             return quint32(i);
-    Layout layout;
-    for (const ListLine::StoredPiece& piece : pieces) {
-        layout.before.push_back(piece.before.toByteArray());
-        layout.width.push_back(piece.width);
-    }
-    m_layouts.push_back(std::move(layout));
+    m_layouts.push_back({&layout});
     return quint32(m_layouts.size() - 1);
 }
 
 void ListLines::clear()
 {
     m_pieces.clear();
+    m_used = 0;
     m_entries.clear();
     m_layouts.clear();
 }
 
 char* ListLines::writeLine(const Entry& entry, char* out) const
 {
-    const Layout& layout = m_layouts[entry.layout];
     const char* in = m_pieces.constData() + entry.offset;
-    for (size_t i = 0; i < layout.width.size(); ++i) {
-        out = put(out, layout.before[i].constData(), layout.before[i].size());
+    for (const ListLine::Column& column : *m_layouts[entry.layout].layout) {
+        out = put(out, column.before.data(), column.before.size());
         qsizetype n;
         in = takeLength(in, &n);
         out = put(out, in, n);
         in += n;
-        if (layout.width[i] > n)
-            out = pad(out, layout.width[i] - n);
+        if (column.width > n)
+            out = pad(out, column.width - n);
     }
     return out;
 }

@@ -16,10 +16,10 @@
 //
 // The lines are held in Windows-1252 like the archives they come from: a line
 // is made of stored fields and literals, so every character has its byte. A
-// line holds only its fields' bytes, trimmed and cut to their columns; the
-// literals and column widths it was made with are held once for all the lines
-// made alike, and the line's text is put together when it is shown, searched,
-// sorted or printed. A list of a whole large archive so takes a fraction of
+// line holds only its fields' bytes, trimmed and cut to their columns, and
+// which layout it was made with (ListLine::Layout: the literals and column
+// widths, declared once); its text is put together when it is shown,
+// searched, sorted or printed. A list of a whole large archive so takes a fraction of
 // the memory its texts would, and is made that much faster.
 class ListLines
 {
@@ -27,8 +27,9 @@ public:
     // A line taken as it is. A character the code page lacks (never one of a
     // stored field) is kept as its best fit.
     void append(QStringView line, qint64 position);
-    // A line of stored pieces, as ListLine describes.
-    void appendStored(qint64 position, std::initializer_list<ListLine::StoredPiece> pieces);
+    // A line of stored fields, one for each column of layout, as ListLine
+    // describes. The lines keep the layout's address: it outlives them.
+    void appendStored(qint64 position, const ListLine::Layout& layout, std::initializer_list<QByteArrayView> fields);
     void clear();
 
     qsizetype size() const { return qsizetype(m_entries.size()); }
@@ -45,11 +46,10 @@ public:
     void sortFolded();
 
 private:
-    // What the lines made alike share: each piece's literal and width.
-    struct Layout
+    // A layout the lines were made with.
+    struct Made
     {
-        std::vector<QByteArray> before;
-        std::vector<int> width;
+        const ListLine::Layout* layout;
         // The length of the longest line made with it.
         qsizetype longest = 0;
     };
@@ -60,16 +60,20 @@ private:
         qint64 position;
         quint32 layout;
     };
-    quint32 layoutOf(std::initializer_list<ListLine::StoredPiece> pieces);
-    void appendPieces(qint64 position, quint32 layout, const QByteArrayView* texts, qsizetype count);
+    quint32 indexOf(const ListLine::Layout& layout);
+    // trim: the pieces are stored fields; otherwise they are taken as they are.
+    void append(qint64 position, const ListLine::Layout& layout, std::initializer_list<QByteArrayView> pieces,
+                bool trim);
     // Writes the line at out, which has room for its layout's longest;
     // returns the end of what it wrote.
     char* writeLine(const Entry& entry, char* out) const;
 
-    // Each line's pieces in turn, each as its length and its bytes.
+    // Each line's pieces in turn, each as its length and its bytes, in the
+    // first m_used bytes; the rest is room for the lines to come.
     QByteArray m_pieces;
+    qsizetype m_used = 0;
     std::vector<Entry> m_entries;
-    std::vector<Layout> m_layouts;
+    std::vector<Made> m_layouts;
 };
 
 // The lines a list screen loads from an archive, in file order, each with its

@@ -118,9 +118,11 @@ void ListLineTest::storedColumn()
     QFETCH(QByteArray, stored);
     QFETCH(int, width);
     QFETCH(QString, expected);
+    const ListLine::Layout column{{"Data: ", width}};
+    const ListLine::Layout last{{CP1252_EURO " ", ListLine::Unpadded}};
     ListLines lines;
-    lines.appendStored(7, {{"Data: ", stored, width}});
-    lines.appendStored(8, {{CP1252_EURO " ", stored, ListLine::Unpadded}});
+    lines.appendStored(7, column, {stored});
+    lines.appendStored(8, last, {stored});
     QCOMPARE(lines.line(0), QStringLiteral("Data: ") + expected);
     QCOMPARE(lines.line(1), QStringLiteral("\u20AC ") + Text::trim(Cp1252::decode(stored.constData(), stored.size())));
     QCOMPARE(lines.position(1), 8);
@@ -133,8 +135,9 @@ void ListLineTest::storedBytesTrimAsTheirText()
     for (int b = 0; b < 256; ++b) {
         const QByteArray stored = QByteArray(1, char(b)) + "ab" + QByteArray(1, char(b));
         const QString text = Cp1252::decode(stored.constData(), stored.size());
+        const ListLine::Layout columns{{"", 5}, {" ", 1}, {" ", ListLine::Unpadded}};
         ListLines lines;
-        lines.appendStored(1, {{"", stored, 5}, {" ", stored, 1}, {" ", stored, ListLine::Unpadded}});
+        lines.appendStored(1, columns, {stored, stored, stored});
         QString fromText;
         ListLine::appendColumn(fromText, text, 5);
         fromText += QLatin1Char(' ');
@@ -165,6 +168,7 @@ void ListLineTest::piecesOfEveryLengthComeBack()
 {
     // Every length a stored field can have, and plain lines longer still:
     // each piece is copied, cut and padded whatever its length.
+    const ListLine::Layout columns{{"<", 40}, {"|", 255}, {"|", ListLine::Unpadded}};
     ListLines lines;
     QStringList wanted;
     for (int n = 0; n <= 255; ++n) {
@@ -172,7 +176,7 @@ void ListLineTest::piecesOfEveryLengthComeBack()
         for (int i = 0; i < n; ++i)
             field[i] = char('a' + (n + i) % 26);
         const QString text = QString::fromLatin1(field);
-        lines.appendStored(n, {{"<", field, 40}, {"|", field, 255}, {"|", field, ListLine::Unpadded}});
+        lines.appendStored(n, columns, {field, field, field});
         wanted << QStringLiteral("<") + ListLine::column(text, 40) + QStringLiteral("|") + ListLine::column(text, 255) +
                       QStringLiteral("|") + text;
     }
@@ -188,16 +192,19 @@ void ListLineTest::piecesOfEveryLengthComeBack()
 
 void ListLineTest::linesMadeInSeveralWaysInOneList()
 {
-    // Lines of different literals and widths, and lines taken as they are,
-    // in turn in one list: each keeps its own shape, its position and its
+    // Lines of different layouts, and lines taken as they are, in turn in
+    // one list: each keeps its own shape, its position and its
     // place in the sorted order.
+    const ListLine::Layout data{{"Data: ", 10}, {"  ", 8}};
+    const ListLine::Layout wider{{"Data: ", 12}, {"  ", 8}};
+    const ListLine::Layout date{{"Date: ", 10}, {"  ", 8}};
     ListLines lines;
-    lines.appendStored(1, {{"Data: ", "10/05/2024", 10}, {"  ", "Rossi", 8}});
+    lines.appendStored(1, data, {"10/05/2024", "Rossi"});
     lines.append(QStringLiteral("a line as it is"), 2);
-    lines.appendStored(3, {{"Data: ", "11/05/2024", 10}, {"  ", "Verdi", 8}});
-    lines.appendStored(4, {{"Data: ", "12/05/2024", 12}, {"  ", "Neri", 8}});
-    lines.appendStored(5, {{"Date: ", "13/05/2024", 10}, {"  ", "Bianchi", 8}});
-    lines.appendStored(6, {{"Data: ", "09/05/2024", 10}, {"  ", "Gialli", 8}});
+    lines.appendStored(3, data, {"11/05/2024", "Verdi"});
+    lines.appendStored(4, wider, {"12/05/2024", "Neri"});
+    lines.appendStored(5, date, {"13/05/2024", "Bianchi"});
+    lines.appendStored(6, data, {"09/05/2024", "Gialli"});
     const QStringList wanted{"Data: 10/05/2024  Rossi   ", "a line as it is", "Data: 11/05/2024  Verdi   ",
                              "Data: 12/05/2024    Neri    ", "Date: 13/05/2024  Bianchi ",
                              "Data: 09/05/2024  Gialli  "};

@@ -2,7 +2,6 @@
 
 #include "app/Text.h"
 
-
 void ListLine::appendColumn(QString& line, const QString& value, int width)
 {
     const QString trimmed = Text::trim(value);

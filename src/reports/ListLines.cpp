@@ -101,17 +101,17 @@ void ListLines::append(QStringView line, qint64 position)
     static const ListLine::Layout plain{{"", ListLine::Unpadded}};
     const std::optional<QByteArray> exact = Cp1252::encodeExactly(line);
     const QByteArray bytes = exact ? *exact : Cp1252::encode(line.toString());
-    append(position, plain, {bytes}, false);
+    appendPieces(position, plain, {bytes}, false);
 }
 
 void ListLines::appendStored(qint64 position, const ListLine::Layout& layout,
                              std::initializer_list<QByteArrayView> fields)
 {
-    append(position, layout, fields, true);
+    appendPieces(position, layout, fields, true);
 }
 
-void ListLines::append(qint64 position, const ListLine::Layout& layout, std::initializer_list<QByteArrayView> pieces,
-                       bool trim)
+void ListLines::appendPieces(qint64 position, const ListLine::Layout& layout,
+                             std::initializer_list<QByteArrayView> pieces, bool trim)
 {
     Q_ASSERT(pieces.size() == layout.size());
     const quint32 index = indexOf(layout);

@@ -19,8 +19,8 @@
 // line holds only its fields' bytes, trimmed and cut to their columns, and
 // which layout it was made with (ListLine::Layout: the literals and column
 // widths, declared once); its text is put together when it is shown,
-// searched, sorted or printed. A list of a whole large archive so takes a fraction of
-// the memory its texts would, and is made that much faster.
+// searched, sorted or printed. A list of a whole large archive so takes a
+// fraction of the memory its texts would, and is made that much faster.
 class ListLines
 {
 public:
@@ -62,8 +62,8 @@ private:
     };
     quint32 indexOf(const ListLine::Layout& layout);
     // trim: the pieces are stored fields; otherwise they are taken as they are.
-    void append(qint64 position, const ListLine::Layout& layout, std::initializer_list<QByteArrayView> pieces,
-                bool trim);
+    void appendPieces(qint64 position, const ListLine::Layout& layout, std::initializer_list<QByteArrayView> pieces,
+                      bool trim);
     // Writes the line at out, which has room for its layout's longest;
     // returns the end of what it wrote.
     char* writeLine(const Entry& entry, char* out) const;

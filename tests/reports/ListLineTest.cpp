@@ -193,8 +193,8 @@ void ListLineTest::piecesOfEveryLengthComeBack()
 void ListLineTest::linesMadeInSeveralWaysInOneList()
 {
     // Lines of different layouts, and lines taken as they are, in turn in
-    // one list: each keeps its own shape, its position and its
-    // place in the sorted order.
+    // one list: each keeps its own shape, its position and its place in the
+    // sorted order.
     const ListLine::Layout data{{"Data: ", 10}, {"  ", 8}};
     const ListLine::Layout wider{{"Data: ", 12}, {"  ", 8}};
     const ListLine::Layout date{{"Date: ", 10}, {"  ", 8}};
